@@ -1,0 +1,3 @@
+list(APPEND ZIM_WIN32_SOURCES
+    shell/application.cpp
+)

@@ -1,0 +1,57 @@
+#include "zimtool/zimtool_commands.h"
+
+#include "model/default_project.h"
+#include "model/project_file.h"
+#include "zimtool/project_json.h"
+
+namespace zim {
+
+namespace {
+
+constexpr const char* usage = "usage: zimtool dump FILE.zim\n"
+                              "       zimtool check FILE.zim\n"
+                              "       zimtool default OUT.zim\n";
+
+int dump(const std::string& file, std::ostream& out, std::ostream& err) {
+    FileOutcome loaded = loadProjectFileAt(project(), file);
+    if (!loaded) {
+        err << loaded.error << "\n";
+        return 1;
+    }
+    writeProjectJson(project(), out);
+    return 0;
+}
+
+int check(const std::string& file, std::ostream& err) {
+    FileOutcome checked = checkProjectFile(file);
+    if (!checked) {
+        err << checked.error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int writeDefault(const std::string& file, std::ostream& err) {
+    buildDefaultProject();
+    FileOutcome saved = saveProjectFileAs(project(), file);
+    if (!saved) {
+        err << saved.error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int runZimtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() == 2 && args[0] == "dump")
+        return dump(args[1], out, err);
+    if (args.size() == 2 && args[0] == "check")
+        return check(args[1], err);
+    if (args.size() == 2 && args[0] == "default")
+        return writeDefault(args[1], err);
+    err << usage;
+    return 2;
+}
+
+} // namespace zim
