@@ -1,0 +1,105 @@
+#include "shell/dialog_runner.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/picker_rules.h"
+#include "shell/user_questions.h"
+#include "ui_harness.h"
+
+namespace zim {
+namespace {
+
+DialogFrame testFrame(const std::string& caption) {
+    return {WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT | DS_MODALFRAME, 0, 10, 20, 200, 100,
+            caption, "Arial", 9};
+}
+
+INT_PTR CALLBACK endWithButtons(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE, 10, 10, 60, 25, dialog,
+                        reinterpret_cast<HMENU>(25), nullptr, nullptr);
+        CreateWindowExA(0, "BUTTON", "Cancel", WS_CHILD | WS_VISIBLE, 80, 10, 60, 25, dialog,
+                        reinterpret_cast<HMENU>(26), nullptr, nullptr);
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == 25 || LOWORD(wParam) == 26) {
+            EndDialog(dialog, LOWORD(wParam) == 25 ? 1 : 0);
+            return TRUE;
+        }
+        break;
+    }
+    return FALSE;
+}
+
+TEST(DialogRunner, TemplateHoldsTheFrameCaptionAndFont) {
+    const std::vector<WORD> t = buildDialogTemplate(testFrame("Caption \xE9"));
+    const auto* header = reinterpret_cast<const DLGTEMPLATE*>(t.data());
+    EXPECT_EQ(header->style & DS_SETFONT, static_cast<DWORD>(DS_SETFONT));
+    EXPECT_EQ(header->cdit, 0);
+    EXPECT_EQ(header->cx, 200);
+    EXPECT_EQ(header->cy, 100);
+    const WORD* rest = t.data() + sizeof(DLGTEMPLATE) / sizeof(WORD);
+    EXPECT_EQ(rest[0], 0); // menu
+    EXPECT_EQ(rest[1], 0); // class
+    const std::wstring caption(reinterpret_cast<const wchar_t*>(rest + 2));
+    EXPECT_EQ(caption, L"Caption \u00E9");
+    const WORD* font = rest + 2 + caption.size() + 1;
+    EXPECT_EQ(font[0], 9);
+    EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(font + 1)), L"Arial");
+}
+
+TEST(DialogRunner, ModalDialogReturnsWhatItsProcedureEndsWith) {
+    test::onNextDialog([](HWND dialog) {
+        EXPECT_EQ(test::windowText(dialog), "First");
+        test::click(test::findChild(dialog, 25));
+    });
+    EXPECT_EQ(runModalDialog(GetModuleHandleA(nullptr), nullptr, testFrame("First"),
+                             endWithButtons, 0),
+              1);
+    test::onNextDialog([](HWND dialog) { test::click(test::findChild(dialog, 26)); });
+    EXPECT_EQ(runModalDialog(GetModuleHandleA(nullptr), nullptr, testFrame("Second"),
+                             endWithButtons, 0),
+              0);
+    EXPECT_TRUE(test::dialogActionsDone());
+}
+
+TEST(DialogRunner, ModelessDialogIsShownWithOrWithoutAnimation) {
+    for (DWORD animation : {0u, 50u}) {
+        HWND dialog = createModelessDialog(GetModuleHandleA(nullptr), nullptr,
+                                           testFrame("Modeless"), endWithButtons, 0, animation);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(IsWindowVisible(dialog)) << animation;
+        EXPECT_NE(test::findChild(dialog, 25), nullptr);
+        DestroyWindow(dialog);
+    }
+}
+
+TEST(Pickers, FilterBecomesAZeroSeparatedList) {
+    const std::string list = pickerFilter("BMP-files (*.bmp)|*.bmp||");
+    EXPECT_EQ(list.substr(0, 25), std::string("BMP-files (*.bmp)\0*.bmp\0\0", 25));
+    EXPECT_EQ(customColours()[0], static_cast<uint32_t>(RGB(255, 0, 0)));
+    EXPECT_EQ(customColours()[12], static_cast<uint32_t>(RGB(255, 255, 0)));
+    EXPECT_EQ(customColours()[15], static_cast<uint32_t>(RGB(0, 0, 0)));
+}
+
+TEST(Pickers, GoThroughTheSeam) {
+    test::ScriptedQuestions script;
+    script.planAnswer(IDYES);
+    EXPECT_EQ(ask(nullptr, "Text", "Caption", MB_YESNO | MB_ICONQUESTION), IDYES);
+    EXPECT_EQ(script.last().text, "Text");
+    EXPECT_EQ(script.last().flags, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(chooseColour(nullptr, 0), -1); // cancelled: the caller keeps its colour
+    script.planFile("C:\\x.bmp");
+    std::string path;
+    int success = 0;
+    openFileDialog(nullptr, nullptr, "", "BMP-files (*.bmp)|*.bmp||", path, success);
+    EXPECT_EQ(success, 1);
+    EXPECT_EQ(path, "C:\\x.bmp");
+    saveFileDialog(nullptr, nullptr, "", "x|*.x||", path, success);
+    EXPECT_EQ(success, 0);
+}
+
+} // namespace
+} // namespace zim

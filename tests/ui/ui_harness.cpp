@@ -1,0 +1,147 @@
+#include "ui_harness.h"
+
+namespace zim::test {
+
+namespace {
+
+std::deque<std::function<void(HWND)>> pendingActions;
+HHOOK activationHook = nullptr;
+HWND dialogToDrive = nullptr;
+
+void CALLBACK runPendingAction(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (pendingActions.empty() || !IsWindow(dialogToDrive))
+        return;
+    auto action = std::move(pendingActions.front());
+    pendingActions.pop_front();
+    action(dialogToDrive);
+}
+
+bool isDialog(HWND window) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    return std::string(name) == "#32770";
+}
+
+LRESULT CALLBACK watchActivation(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && !pendingActions.empty()) {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        if (isDialog(window) && window != dialogToDrive) {
+            dialogToDrive = window;
+            // A thread timer is dispatched by the dialog's own modal loop.
+            SetTimer(nullptr, 0, 10, runPendingAction);
+        }
+    }
+    return CallNextHookEx(activationHook, code, wParam, lParam);
+}
+
+} // namespace
+
+int ScriptedQuestions::messageBox(HWND, const std::string& text, const std::string& caption,
+                                  UINT flags) {
+    asked_.push_back({text, caption, flags});
+    if (!answers_.empty()) {
+        const int answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    return (flags & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
+}
+
+int ScriptedQuestions::chooseColour(HWND, int initialColour) {
+    coloursAskedFrom.push_back(initialColour);
+    if (colours_.empty())
+        return -1;
+    const int colour = colours_.front();
+    colours_.pop_front();
+    return colour;
+}
+
+bool ScriptedQuestions::openFile(HINSTANCE, HWND, const std::string&, const std::string& filter,
+                                 std::string& path) {
+    fileFilters.push_back(filter);
+    if (files_.empty())
+        return false;
+    path = files_.front();
+    files_.pop_front();
+    return true;
+}
+
+void onNextDialog(std::function<void(HWND)> action) {
+    if (!activationHook)
+        activationHook = SetWindowsHookExA(WH_CBT, watchActivation, nullptr, GetCurrentThreadId());
+    dialogToDrive = nullptr;
+    pendingActions.push_back(std::move(action));
+}
+
+bool dialogActionsDone() { return pendingActions.empty(); }
+
+void pumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        pumpMessages();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return true;
+}
+
+std::string windowText(HWND window) {
+    char text[1024] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+HWND findChild(HWND parent, int id, const char* className) {
+    struct Search {
+        int id;
+        const char* className;
+        HWND found;
+    } search{id, className, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (GetDlgCtrlID(child) != s->id)
+                return TRUE;
+            char name[64] = {};
+            GetClassNameA(child, name, sizeof name);
+            if (s->className && lstrcmpiA(name, s->className) != 0)
+                return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND findChildByText(HWND parent, const std::string& text) {
+    struct Search {
+        const std::string* text;
+        HWND found;
+    } search{&text, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (windowText(child) != *s->text)
+                return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
+
+} // namespace zim::test

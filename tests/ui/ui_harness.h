@@ -1,0 +1,78 @@
+// Helpers for driving real windows in tests: a scripted seam for message boxes and pickers, an
+// action on the next modal dialog, and message pumping.
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "shell/user_questions.h"
+
+namespace zim::test {
+
+struct AskedQuestion {
+    std::string text;
+    std::string caption;
+    UINT flags;
+};
+
+// Records every message box and gives the planned answers in order; a question without a
+// planned answer is answered IDOK (IDNO for Yes/No questions) and recorded like any other.
+class ScriptedQuestions : public UserQuestions {
+  public:
+    ScriptedQuestions() { setUserQuestions(this); }
+    ~ScriptedQuestions() override { setUserQuestions(nullptr); }
+
+    void planAnswer(int answer) { answers_.push_back(answer); }
+    void planColour(int colour) { colours_.push_back(colour); }
+    void planFile(const std::string& path) { files_.push_back(path); }
+
+    const std::vector<AskedQuestion>& asked() const { return asked_; }
+    const AskedQuestion& last() const { return asked_.back(); }
+    void clear() { asked_.clear(); }
+
+    int messageBox(HWND, const std::string& text, const std::string& caption,
+                   UINT flags) override;
+    int chooseColour(HWND, int initialColour) override;
+    bool chooseFont(HWND, LOGFONTA&, COLORREF&) override { return false; }
+    bool openFile(HINSTANCE, HWND, const std::string& title, const std::string& filter,
+                  std::string& path) override;
+    bool saveFile(HINSTANCE instance, HWND owner, const std::string& title,
+                  const std::string& filter, std::string& path) override {
+        return openFile(instance, owner, title, filter, path);
+    }
+
+    std::vector<int> coloursAskedFrom;
+    std::vector<std::string> fileFilters;
+
+  private:
+    std::vector<AskedQuestion> asked_;
+    std::deque<int> answers_;
+    std::deque<int> colours_;
+    std::deque<std::string> files_;
+};
+
+// Runs `action` on the next dialog (class "#32770") that this thread activates, from inside
+// that dialog's own message loop, once its controls exist. Actions queue up in order.
+void onNextDialog(std::function<void(HWND)> action);
+// Whether every queued action has run.
+bool dialogActionsDone();
+
+// Dispatches messages until `done` holds or the time runs out; returns `done()`.
+bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
+// Dispatches the messages waiting now.
+void pumpMessages();
+
+// Text of a control or window.
+std::string windowText(HWND window);
+// The child with this control identifier whose class is `className` (any class when null).
+HWND findChild(HWND parent, int id, const char* className = nullptr);
+// The first child whose text is `text`.
+HWND findChildByText(HWND parent, const std::string& text);
+// Clicks a button as a user would (BM_CLICK).
+void click(HWND button);
+
+} // namespace zim::test
