@@ -11,6 +11,10 @@ int32_t currentView = viewAbout;
 int32_t previousView = viewAbout;
 HWND viewDialog = nullptr;
 
+RECT boundingRect = {};
+RECT boundingRectOnScreen = {};
+int32_t boundingRectShown = 0;
+
 HFONT fontLabelBold = nullptr;
 HFONT fontControl = nullptr;
 HFONT fontImpact = nullptr;

@@ -20,6 +20,12 @@ extern HWND viewDialog;   // the modeless dialog that shows the current view
 
 enum View : int32_t { viewFile = 1, viewEdit = 2, viewAbout = 3 };
 
+// The bounding rectangle chosen in the rectangle-size dialog: (0, 0, width, height), the same
+// rectangle centred in the backdrop's client area, and whether the backdrop draws it.
+extern RECT boundingRect;
+extern RECT boundingRectOnScreen;
+extern int32_t boundingRectShown;
+
 extern HFONT fontLabelBold;
 extern HFONT fontControl;
 extern HFONT fontImpact;
