@@ -1,5 +1,7 @@
 #include "shell/shell_state.h"
 
+#include <initializer_list>
+
 namespace zim {
 
 HINSTANCE hInstance = nullptr;
