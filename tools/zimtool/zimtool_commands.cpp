@@ -2,15 +2,19 @@
 
 #include "model/default_project.h"
 #include "model/project_file.h"
+#include "zimtool/generate_tool.h"
 #include "zimtool/project_json.h"
 
 namespace zim {
 
 namespace {
 
-constexpr const char* usage = "usage: zimtool dump FILE.zim\n"
-                              "       zimtool check FILE.zim\n"
-                              "       zimtool default OUT.zim\n";
+constexpr const char* usage =
+    "usage: zimtool dump FILE.zim\n"
+    "       zimtool check FILE.zim\n"
+    "       zimtool default OUT.zim\n"
+    "       zimtool generate PROJECT_DIR OUT_DIR [--name NAME] [--libraries DIR]\n"
+    "           exit 0: all written and copied; 1: not generated; 2: files not copied\n";
 
 int dump(const std::string& file, std::ostream& out, std::ostream& err) {
     FileOutcome loaded = loadProjectFileAt(project(), file);
@@ -43,13 +47,19 @@ int writeDefault(const std::string& file, std::ostream& err) {
 
 } // namespace
 
-int runZimtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runZimtool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const std::filesystem::path& toolDirectory) {
     if (args.size() == 2 && args[0] == "dump")
         return dump(args[1], out, err);
     if (args.size() == 2 && args[0] == "check")
         return check(args[1], err);
     if (args.size() == 2 && args[0] == "default")
         return writeDefault(args[1], err);
+    if (!args.empty() && args[0] == "generate") {
+        const int code = generateTool({args.begin() + 1, args.end()}, err, toolDirectory);
+        if (code != generateBadUsage)
+            return code;
+    }
     err << usage;
     return 2;
 }
