@@ -1,0 +1,509 @@
+#include "archive/project_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <deque>
+#include <map>
+#include <memory>
+
+#include "archive/name_dialog_rules.h"
+#include "model/default_project.h"
+#include "model/program_state.h"
+#include "model/project.h"
+#include "model/project_file.h"
+#include "model/text_field.h"
+#include "temp_dir.h"
+
+namespace zim {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readBytes;
+using test::TempDir;
+using test::writeBytes;
+using Tree = std::map<std::string, std::string>;
+
+constexpr unsigned stopFlags = 0x10 | 0x2000;           // MB_ICONHAND | MB_TASKMODAL
+constexpr unsigned questionFlags = 0x4 | 0x10 | 0x2000; // with MB_YESNO
+
+std::vector<char> bytesOf(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+struct Asked {
+    std::string text;
+    std::string caption;
+    unsigned flags;
+    fs::path currentDirectory; // where the command stood when it asked
+};
+
+// Plays the user: a name dialog takes the next scripted text (or a cancel) and applies the
+// dialogs' own rules to the real listing, as the Win32 dialog does; message boxes take the
+// next scripted answer.
+class ScriptedPrompts : public UserPrompts {
+  public:
+    int ask(const std::string& text, const std::string& caption, unsigned flags) override {
+        asked.push_back({text, caption, flags, fs::current_path()});
+        const int answer = answers.empty() ? box::answerOk : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
+    }
+    int nameDialog(NameDialogKind kind, std::string& chosenName) override {
+        dialogs.push_back(kind);
+        while (!typed.empty()) {
+            const std::string text = typed.front();
+            typed.pop_front();
+            if (text == cancel)
+                return 0;
+            const NameAcceptance taken = acceptName(kind, text, nameDialogListing(kind));
+            if (taken.accepted) {
+                chosenName = taken.chosenName;
+                return taken.result;
+            }
+            ask(taken.message, taken.caption, taken.flags); // the dialog stays open
+        }
+        ADD_FAILURE() << "a name dialog opened that the test did not script";
+        return 0;
+    }
+    void refreshProjectView() override { ++refreshes; }
+    void rebuildStructureTree() override { ++rebuilds; }
+
+    static constexpr const char* cancel = "<cancel>";
+    std::deque<std::string> typed;
+    std::deque<int> answers;
+    std::vector<Asked> asked;
+    std::vector<NameDialogKind> dialogs;
+    int refreshes = 0;
+    int rebuilds = 0;
+};
+
+// Every folder and file under a root, with the files' contents.
+Tree treeOf(const fs::path& root) {
+    Tree tree;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        const std::vector<char> bytes =
+            entry.is_directory() ? bytesOf("<folder>") : readBytes(entry.path());
+        tree[fs::relative(entry.path(), root).generic_string()] = {bytes.begin(), bytes.end()};
+    }
+    return tree;
+}
+
+// The paths added, removed or changed between two trees; "" when none.
+std::string changesBetween(const Tree& before, const Tree& after) {
+    std::string changes;
+    for (const auto& [path, content] : before) {
+        const auto found = after.find(path);
+        if (found == after.end() || found->second != content)
+            changes += (found == after.end() ? " removed:" : " changed:") + path;
+    }
+    for (const auto& entry : after)
+        if (before.count(entry.first) == 0)
+            changes += " added:" + entry.first;
+    return changes;
+}
+
+std::vector<std::string> sortedNames(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+struct ProjectSnapshot {
+    std::unique_ptr<Project> copy = std::make_unique<Project>(project());
+    bool unchanged() const { return std::memcmp(copy.get(), &project(), sizeof(Project)) == 0; }
+};
+
+// An archive in a temporary program directory: the default project with two image files and
+// a subfolder, an empty FORTRAN PROGRAMS and a file beside the archive.
+class ArchiveCommands : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        programDirectory = root_.path();
+        fs::create_directories(folderOf(defaultProjectName) / "Extras");
+        buildDefaultProject();
+        ASSERT_TRUE(saveProjectFile(folderOf(defaultProjectName)));
+        writeBytes(folderOf(defaultProjectName) / "Wallpaper.bmp", bytesOf("wallpaper"));
+        writeBytes(folderOf(defaultProjectName) / "Button_001_001.bmp", bytesOf("button"));
+        writeBytes(folderOf(defaultProjectName) / "Extras" / "readme.txt", bytesOf("extra"));
+        fs::create_directories(root_ / "FORTRAN PROGRAMS");
+        writeBytes(root_ / "outside.txt", bytesOf("outside the archive"));
+        open(defaultProjectName);
+    }
+    void TearDown() override {
+        fs::current_path(savedCurrent_);
+        programDirectory = savedProgram_;
+        projectToLoad = savedToLoad_;
+        projectDirectory = savedDirectory_;
+        projectUnsaved = savedUnsaved_;
+    }
+
+    fs::path folderOf(const std::string& name) const { return root_ / "Projects" / name; }
+
+    // Stores the default design under another name and window title, with image files.
+    void store(const std::string& name, const std::string& title,
+               const std::vector<std::string>& files = {}) {
+        buildDefaultProject();
+        setText(project().program.applicationName, name);
+        setText(window(1).title, title);
+        fs::create_directories(folderOf(name));
+        ASSERT_TRUE(saveProjectFile(folderOf(name)));
+        for (const std::string& file : files)
+            writeBytes(folderOf(name) / file, bytesOf(name + " " + file));
+    }
+
+    // Opens a project as start-up and the load command leave it.
+    void open(const std::string& name) {
+        projectToLoad = name;
+        projectDirectory = folderOf(name);
+        fs::current_path(projectDirectory);
+        ASSERT_TRUE(loadProjectFile(projectDirectory, name));
+        projectUnsaved = 0;
+    }
+
+    // Runs a command with the names typed into its dialog and the answers to its questions.
+    CommandResult run(int id, std::deque<std::string> typed, std::deque<int> answers = {}) {
+        ui_ = ScriptedPrompts();
+        ui_.typed = std::move(typed);
+        ui_.answers = std::move(answers);
+        return projectCommand(id, ui_, [] { return std::string("20261205"); });
+    }
+
+    void expectOpen(const std::string& name, int32_t unsaved) const {
+        EXPECT_EQ(projectToLoad, name);
+        EXPECT_TRUE(fs::equivalent(projectDirectory, folderOf(name)));
+        EXPECT_TRUE(fs::equivalent(fs::current_path(), folderOf(name)));
+        EXPECT_EQ(projectUnsaved, unsaved);
+    }
+
+    void expectAsked(std::size_t k, const std::string& text, const std::string& caption,
+                     unsigned flags = stopFlags) const {
+        ASSERT_LT(k, ui_.asked.size());
+        EXPECT_EQ(ui_.asked[k].text, text);
+        EXPECT_EQ(ui_.asked[k].caption, caption);
+        EXPECT_EQ(ui_.asked[k].flags, flags);
+    }
+
+    // The program part of a stored project file.
+    ProgramParameters storedProgram(const std::string& name) const {
+        auto copy = std::make_unique<Project>();
+        EXPECT_TRUE(loadProjectFileAt(*copy, folderOf(name) / (name + ".zim")));
+        return copy->program;
+    }
+
+    TempDir root_;
+    ScriptedPrompts ui_;
+
+  private:
+    fs::path savedCurrent_ = fs::current_path();
+    fs::path savedProgram_ = programDirectory;
+    std::string savedToLoad_ = projectToLoad;
+    fs::path savedDirectory_ = projectDirectory;
+    int32_t savedUnsaved_ = projectUnsaved;
+};
+
+TEST_F(ArchiveCommands, CreateNewProjectStartsFromTheDefaultProject) {
+    store("Alpha", "Alpha window", {"alpha.bmp"});
+    open("Alpha");
+    const Tree before = treeOf(root_.path());
+
+    EXPECT_EQ(run(1, {"  My App  "}), CommandResult::completed);
+    EXPECT_TRUE(ui_.asked.empty());
+    EXPECT_EQ(ui_.dialogs, std::vector<NameDialogKind>{NameDialogKind::newProject});
+    EXPECT_EQ(ui_.refreshes, 2);
+    EXPECT_EQ(changesBetween(before, treeOf(root_.path())),
+              " added:Projects/My App added:Projects/My App/Button_001_001.bmp added:Projects/"
+              "My App/My App.zim added:Projects/My App/Wallpaper.bmp");
+    EXPECT_EQ(readBytes(folderOf("My App") / "Wallpaper.bmp"), bytesOf("wallpaper"));
+    expectOpen("My App", 1);
+
+    const ProgramParameters& program = project().program;
+    EXPECT_EQ(trimmed(program.applicationName), "My App");
+    EXPECT_EQ(std::string(program.created, 40), "05 December 2026" + std::string(24, ' '));
+    EXPECT_EQ(trimmed(program.description), "No description yet...");
+    EXPECT_EQ(trimmed(window(1).title), "First Application Window");
+    const ProgramParameters stored = storedProgram("My App");
+    EXPECT_EQ(std::memcmp(&stored, &program, sizeof program), 0);
+}
+
+TEST_F(ArchiveCommands, RefusalsAndCancelsChangeNothing) {
+    store("Alpha", "Alpha window");
+    writeBytes(root_ / "Projects" / "notes.txt", bytesOf("a plain file"));
+    const Tree before = treeOf(root_.path());
+    const std::string exists = "The project you selected already exists. Operation was "
+                               "cancelled...";
+    struct Case {
+        int command;
+        std::deque<std::string> typed;
+        const char* text;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {1, {"Default project"}, exists.c_str(), "Create New Project..."},
+        {1, {"default PROJECT"}, exists.c_str(), "Create New Project..."},
+        {1, {"ALPHA"}, exists.c_str(), "Create New Project..."},
+        {1, {"notes.TXT"}, exists.c_str(), "Create New Project..."},
+        {1, {ScriptedPrompts::cancel}, "Operation was cancelled...", "Create New Project..."},
+        {2, {ScriptedPrompts::cancel}, "Operation was canceled...", "Load Project..."},
+        {3, {ScriptedPrompts::cancel}, "Operation was canceled...", "Save Current Project..."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.command) + " " + c.typed.front());
+        open("Alpha");
+        const ProjectSnapshot snapshot;
+        fs::current_path(root_.path()); // where a dialog's listing may leave it
+        EXPECT_NE(run(c.command, c.typed), CommandResult::completed);
+        ASSERT_EQ(ui_.asked.size(), 1u);
+        expectAsked(0, c.text, c.caption);
+        // The message comes first, then the project directory is made current again.
+        EXPECT_TRUE(fs::equivalent(ui_.asked[0].currentDirectory, root_.path()));
+        expectOpen("Alpha", 0);
+        EXPECT_TRUE(snapshot.unchanged());
+        EXPECT_EQ(ui_.refreshes + ui_.rebuilds, 0);
+    }
+    EXPECT_EQ(changesBetween(before, treeOf(root_.path())), "");
+}
+
+TEST_F(ArchiveCommands, AnEmptyNameIsRefusedInsideEachDialog) {
+    const char* const texts[] = {"Sorry, but you forgot to enter the project name...",
+                                 "Sorry,but you forgot to enter the project name...",
+                                 "Sorry,but you forgot to enter the project name..."};
+    const char* const captions[] = {"Create New Project...", "Load Project...", "Save Project..."};
+    for (int command = 1; command <= 3; ++command) {
+        SCOPED_TRACE(command);
+        run(command, {"   ", ScriptedPrompts::cancel});
+        ASSERT_EQ(ui_.asked.size(), 2u);
+        expectAsked(0, texts[command - 1], captions[command - 1]);
+    }
+}
+
+TEST_F(ArchiveCommands, LoadOpensTheChosenProjectButNeverRereadsTheOpenOne) {
+    store("Beta", "Beta window");
+    open(defaultProjectName);
+    setText(window(1).title, "Edited in memory");
+    fs::current_path(root_.path());
+    EXPECT_EQ(run(2, {"Default project"}), CommandResult::completed);
+    EXPECT_EQ(trimmed(window(1).title), "Edited in memory");
+    expectOpen(defaultProjectName, 1);
+    EXPECT_EQ(ui_.refreshes + ui_.rebuilds, 0);
+
+    projectUnsaved = 0;
+    EXPECT_EQ(run(2, {"BETA"}), CommandResult::completed);
+    EXPECT_EQ(ui_.dialogs, std::vector<NameDialogKind>{NameDialogKind::load});
+    EXPECT_TRUE(ui_.asked.empty());
+    EXPECT_EQ(trimmed(window(1).title), "Beta window");
+    expectOpen("Beta", 1); // the archive's spelling of the name
+    EXPECT_EQ(ui_.refreshes, 1);
+    EXPECT_EQ(ui_.rebuilds, 1);
+}
+
+TEST_F(ArchiveCommands, AProjectFileThatCannotBeLoadedIsShownAndChangesNothing) {
+    const std::vector<char> whole = readBytes(folderOf(defaultProjectName) / "Default project.zim");
+    fs::create_directories(folderOf("Broken"));
+    writeBytes(folderOf("Broken") / "Broken.zim", {whole.begin(), whole.begin() + 1000});
+    fs::create_directories(folderOf("Empty"));
+    store("Alpha", "Alpha window");
+    open("Alpha");
+    setText(window(1).title, "Edited in memory");
+    const Tree before = treeOf(root_.path());
+
+    for (const std::string name : {"Broken", "Empty"}) {
+        SCOPED_TRACE(name);
+        const ProjectSnapshot snapshot;
+        EXPECT_EQ(run(2, {name}), CommandResult::failed);
+        auto scratch = std::make_unique<Project>();
+        const FileOutcome why = loadProjectFileAt(*scratch, folderOf(name) / (name + ".zim"));
+        ASSERT_EQ(ui_.asked.size(), 1u);
+        expectAsked(0, why.error, "Load Project...");
+        EXPECT_NE(why.error.find(name + ".zim"), std::string::npos);
+        EXPECT_TRUE(snapshot.unchanged());
+        expectOpen("Alpha", 0);
+        EXPECT_EQ(ui_.refreshes + ui_.rebuilds, 0);
+    }
+
+    // A damaged default project stops a new project before anything is created.
+    writeBytes(folderOf(defaultProjectName) / "Default project.zim",
+               {whole.begin(), whole.end() - 4});
+    const Tree damaged = treeOf(root_.path());
+    const ProjectSnapshot snapshot;
+    EXPECT_EQ(run(1, {"Fresh"}), CommandResult::failed);
+    ASSERT_EQ(ui_.asked.size(), 1u);
+    EXPECT_EQ(ui_.asked[0].caption, "Create New Project...");
+    EXPECT_NE(ui_.asked[0].text.find("Default project.zim"), std::string::npos);
+    EXPECT_EQ(changesBetween(damaged, treeOf(root_.path())), "");
+    EXPECT_TRUE(snapshot.unchanged());
+    expectOpen("Alpha", 0);
+}
+
+TEST_F(ArchiveCommands, SavingUnderTheOpenNameWritesOnlyTheProjectFile) {
+    store("Alpha", "Alpha window", {"alpha.bmp"});
+    open("Alpha");
+    setText(project().program.description, "Edited in memory");
+    for (const std::string typed : {"Alpha", "ALPHA"}) {
+        SCOPED_TRACE(typed);
+        setText(window(1).title, "Saved as " + typed);
+        projectUnsaved = 1;
+        const Tree before = treeOf(root_.path());
+        EXPECT_EQ(run(3, {typed}), CommandResult::completed);
+        EXPECT_TRUE(ui_.asked.empty());
+        EXPECT_EQ(ui_.dialogs, std::vector<NameDialogKind>{NameDialogKind::save});
+        EXPECT_EQ(changesBetween(before, treeOf(root_.path())),
+                  " changed:Projects/Alpha/Alpha.zim");
+        EXPECT_EQ(trimmed(storedProgram("Alpha").description), "Edited in memory");
+        EXPECT_EQ(trimmed(storedProgram("Alpha").created), "01 December 2001");
+        expectOpen("Alpha", 0);
+    }
+}
+
+TEST_F(ArchiveCommands, SavingUnderANewNameCopiesTheFilesAndRenamesTheProject) {
+    store("Alpha", "Alpha window", {"alpha.bmp", "Wnd_001.ico"});
+    fs::create_directories(folderOf("Alpha") / "drafts");
+    writeBytes(folderOf("Alpha") / "drafts" / "x.txt", bytesOf("draft"));
+    open("Alpha");
+    projectUnsaved = 1;
+    const Tree alpha = treeOf(folderOf("Alpha"));
+
+    EXPECT_EQ(run(3, {"Gamma"}), CommandResult::completed);
+    EXPECT_TRUE(ui_.asked.empty());
+    EXPECT_EQ(ui_.refreshes, 1);
+    EXPECT_EQ(sortedNames(folderOf("Gamma")),
+              (std::vector<std::string>{"Gamma.zim", "Wnd_001.ico", "alpha.bmp"}));
+    EXPECT_EQ(readBytes(folderOf("Gamma") / "alpha.bmp"), bytesOf("Alpha alpha.bmp"));
+    EXPECT_EQ(changesBetween(alpha, treeOf(folderOf("Alpha"))), "");
+    expectOpen("Gamma", 0);
+
+    const ProgramParameters& program = project().program;
+    EXPECT_EQ(trimmed(program.applicationName), "Gamma");
+    EXPECT_EQ(trimmed(program.created), "05 December 2026");
+    EXPECT_EQ(trimmed(program.description), "No description yet...");
+    EXPECT_EQ(trimmed(window(1).title), "Alpha window");
+    const ProgramParameters stored = storedProgram("Gamma");
+    EXPECT_EQ(std::memcmp(&stored, &program, sizeof program), 0);
+}
+
+TEST_F(ArchiveCommands, OverwritingAnotherProjectAsksFirst) {
+    store("Delta", "Delta window", {"old.bmp"});
+    fs::create_directories(folderOf("Delta") / "keep");
+    writeBytes(folderOf("Delta") / "keep" / "inner.txt", bytesOf("inner"));
+    store("Alpha", "Alpha window", {"alpha.bmp"});
+    open("Alpha");
+    projectUnsaved = 1;
+    const std::string question =
+        "The project <<Delta>>\ralready exists. Would you like to overwrite existing project?";
+
+    const Tree before = treeOf(root_.path());
+    fs::current_path(root_.path());
+    EXPECT_EQ(run(3, {"Delta"}, {box::answerNo}), CommandResult::cancelled);
+    ASSERT_EQ(ui_.asked.size(), 2u);
+    expectAsked(0, question, "Save As...", questionFlags);
+    expectAsked(1, "Operation was cancelled...", "Save Current Project...");
+    // After No the project directory is made current first, then the message is shown.
+    EXPECT_TRUE(fs::equivalent(ui_.asked[1].currentDirectory, folderOf("Alpha")));
+    EXPECT_EQ(changesBetween(before, treeOf(root_.path())), "");
+    expectOpen("Alpha", 1);
+
+    // Yes, with the name typed in another case: Delta's files make way for Alpha's.
+    EXPECT_EQ(run(3, {"delta"}, {box::answerYes}), CommandResult::completed);
+    ASSERT_EQ(ui_.asked.size(), 1u);
+    expectAsked(0, question, "Save As...", questionFlags);
+    EXPECT_EQ(sortedNames(folderOf("Delta")),
+              (std::vector<std::string>{"Delta.zim", "alpha.bmp", "keep"}));
+    EXPECT_EQ(readBytes(folderOf("Delta") / "keep" / "inner.txt"), bytesOf("inner"));
+    EXPECT_EQ(trimmed(storedProgram("Delta").applicationName), "Delta");
+    EXPECT_EQ(trimmed(window(1).title), "Alpha window");
+    expectOpen("Delta", 0);
+    EXPECT_EQ(changesBetween(before, treeOf(root_.path())).find("Projects/Alpha"),
+              std::string::npos);
+}
+
+TEST_F(ArchiveCommands, TheDefaultProjectIsNeverOverwritten) {
+    store("Alpha", "Alpha window");
+    const Tree before = treeOf(root_.path());
+    const std::pair<std::string, std::string> cases[] = {{"Alpha", "Default project"},
+                                                         {defaultProjectName, "Default project"},
+                                                         {defaultProjectName, "DEFAULT PROJECT"}};
+    for (const auto& [openName, typed] : cases) {
+        SCOPED_TRACE(openName + " / " + typed);
+        open(openName);
+        projectUnsaved = 1;
+        EXPECT_EQ(run(3, {typed}, {box::answerYes}), CommandResult::refused);
+        ASSERT_EQ(ui_.asked.size(), 1u); // refused before any question
+        expectAsked(0, "Sorry, but you can't overwrite the default project...",
+                    "Save Current Project...");
+        EXPECT_EQ(changesBetween(before, treeOf(root_.path())), "");
+        expectOpen(openName, 1); // nothing was saved
+    }
+}
+
+TEST_F(ArchiveCommands, HostileNamesAreRefusedBeforeAnythingChanges) {
+    store("Alpha", "Alpha window", {"alpha.bmp"});
+    fs::create_directories(root_ / "Projects" / "a");
+    writeBytes(root_ / "Projects" / "a" / "b", bytesOf("what a\\b must not reach"));
+    const Tree before = treeOf(root_.path());
+    const char* const captions[] = {"Create New Project...", "Load Project...",
+                                    "Save Current Project..."};
+    for (int command = 1; command <= 3; ++command) {
+        for (const std::string name : {"..", "a\\b", "CON", "x:", "name.", "a/b", "../Escaped",
+                                       "lpt1.txt", "Nul", "tab\there", "what?", "a|b"}) {
+            SCOPED_TRACE(std::to_string(command) + " " + name);
+            open("Alpha");
+            const ProjectSnapshot snapshot;
+            EXPECT_EQ(run(command, {name}, {box::answerYes, box::answerYes}),
+                      CommandResult::refused);
+            ASSERT_EQ(ui_.asked.size(), 1u);
+            const std::string& text = ui_.asked[0].text;
+            EXPECT_EQ(text.rfind("Sorry, but <<" + name + ">> can't be a project name: ", 0), 0u)
+                << text;
+            EXPECT_EQ(text.substr(text.size() - 3), "...");
+            EXPECT_EQ(ui_.asked[0].caption, captions[command - 1]);
+            EXPECT_EQ(ui_.asked[0].flags, stopFlags);
+            EXPECT_EQ(changesBetween(before, treeOf(root_.path())), "");
+            EXPECT_TRUE(snapshot.unchanged());
+            expectOpen("Alpha", 0);
+        }
+    }
+}
+
+TEST_F(ArchiveCommands, FailuresAreListedWhenTheCommandEnds) {
+    store("Delta", "Delta window");
+    fs::create_directories(folderOf("Delta") / "alpha.bmp"); // stands where a copy would go
+    store("Alpha", "Alpha window", {"alpha.bmp", "other.bmp"});
+    open("Alpha");
+    EXPECT_EQ(run(3, {"Delta"}, {box::answerYes}), CommandResult::failed);
+    ASSERT_EQ(ui_.asked.size(), 2u);
+    EXPECT_EQ(ui_.asked[1].caption, "Save Current Project...");
+    EXPECT_EQ(ui_.asked[1].flags, stopFlags);
+    const std::string& report = ui_.asked[1].text;
+    EXPECT_EQ(report.rfind("Some files or folders could not be handled:\n", 0), 0u) << report;
+    EXPECT_NE(report.find("alpha.bmp"), std::string::npos);
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1);
+    // Everything else was done.
+    EXPECT_EQ(readBytes(folderOf("Delta") / "other.bmp"), bytesOf("Alpha other.bmp"));
+    EXPECT_FALSE(fs::exists(folderOf("Delta") / "Alpha.zim"));
+    EXPECT_EQ(trimmed(storedProgram("Delta").applicationName), "Delta");
+    expectOpen("Delta", 0);
+
+    // A save that fails is reported, and the project stays unsaved.
+    fs::remove(folderOf("Delta") / "Delta.zim");
+    fs::create_directories(folderOf("Delta") / "Delta.zim" / "inside");
+    EXPECT_EQ(run(3, {"Delta"}), CommandResult::failed);
+    ASSERT_EQ(ui_.asked.size(), 1u);
+    EXPECT_EQ(ui_.asked[0].caption, "Save Current Project...");
+    EXPECT_NE(ui_.asked[0].text.find("Delta.zim"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(folderOf("Delta") / "Delta.zim" / "inside"));
+    expectOpen("Delta", 1);
+}
+
+TEST_F(ArchiveCommands, GenerationAndPreviewAreLeftToTheirOwnCommands) {
+    for (int id : {0, 4, 5, 6})
+        EXPECT_EQ(run(id, {}), CommandResult::notHandled);
+    EXPECT_TRUE(ui_.dialogs.empty());
+    EXPECT_TRUE(ui_.asked.empty());
+}
+
+} // namespace
+} // namespace zim
