@@ -1,5 +1,9 @@
 list(APPEND ZIM_CORE_SOURCES
     shell/picker_rules.cpp
+    shell/description_rules.cpp
+    shell/rectangle_size_rules.cpp
+    shell/selection_list_rules.cpp
+    shell/selection_state.cpp
 )
 list(APPEND ZIM_WIN32_SOURCES
     shell/application.cpp
