@@ -10,4 +10,13 @@ list(APPEND ZIM_WIN32_SOURCES
     shell/dialog_runner.cpp
     shell/shell_state.cpp
     shell/user_questions.cpp
+    shell/description_prompt.cpp
+    shell/named_list_dialog.cpp
+    shell/rectangle_size_dialog.cpp
+    shell/selection_dialog.cpp
+    shell/standard_cursor_dialog.cpp
+    shell/standard_icon_dialog.cpp
+    shell/standard_image_dialog.cpp
+    shell/stock_brush_dialog.cpp
+    shell/system_colour_dialog.cpp
 )
