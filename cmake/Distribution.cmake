@@ -15,12 +15,13 @@ add_custom_command(
 add_custom_target(dist ALL
     COMMAND "${CMAKE_COMMAND}" -E make_directory "${ZIM_DIST}/FORTRAN PROGRAMS"
             "${ZIM_DIST}/LIBRARIES" "${ZIM_DIST}/Templates" "${default_dir}"
-    COMMAND "${CMAKE_COMMAND}" -E copy_if_different "$<TARGET_FILE:ZimDesigner>" "${ZIM_DIST}"
+    COMMAND "${CMAKE_COMMAND}" -E copy_if_different "$<TARGET_FILE:ZimDesigner>"
+            "$<TARGET_FILE:zimtool>" "${ZIM_DIST}"
     COMMAND "${CMAKE_COMMAND}" -E copy_directory "${PROJECT_SOURCE_DIR}/resources/templates"
             "${ZIM_DIST}/Templates"
     COMMAND "${CMAKE_COMMAND}" -E copy_directory
             "${PROJECT_SOURCE_DIR}/resources/default-project" "${default_dir}"
     COMMAND "${CMAKE_COMMAND}" -E copy_directory "${PROJECT_SOURCE_DIR}/resources/libraries"
             "${ZIM_DIST}/LIBRARIES"
-    DEPENDS "${default_file}" ZimDesigner
+    DEPENDS "${default_file}" ZimDesigner zimtool
     VERBATIM)

@@ -1,7 +1,4 @@
 list(APPEND ZIM_CORE_SOURCES
-    # The name check is shared with the archive commands; it is listed here until the archive
-    # folder lists its own files.
-    archive/safe_name.cpp
     generator/button_action_source.cpp
     generator/comment_text.cpp
     generator/generate_command.cpp
