@@ -1,4 +1,10 @@
 list(APPEND ZIM_CORE_SOURCES
+    shell/main_window_layout.cpp
+    shell/object_code.cpp
+    shell/project_view_layout.cpp
+    shell/screen_check.cpp
+    shell/structure_pane_layout.cpp
+    shell/structure_tree_items.cpp
     shell/picker_rules.cpp
     shell/description_rules.cpp
     shell/rectangle_size_rules.cpp
@@ -6,6 +12,19 @@ list(APPEND ZIM_CORE_SOURCES
     shell/selection_state.cpp
 )
 list(APPEND ZIM_WIN32_SOURCES
+    shell/about_view.cpp
+    shell/backdrop.cpp
+    shell/main_window.cpp
+    shell/message_loop.cpp
+    shell/parameters_window.cpp
+    shell/project_view.cpp
+    shell/shell_animation.cpp
+    shell/shell_prompts.cpp
+    shell/startup.cpp
+    shell/structure_pane.cpp
+    shell/structure_tree.cpp
+    shell/view_dialog.cpp
+    shell/window_classes.cpp
     shell/application.cpp
     shell/dialog_runner.cpp
     shell/shell_state.cpp

@@ -1,0 +1,20 @@
+// The full-screen backdrop behind the main window. Its timer opens the main window on the
+// first tick and, once the main window is gone, ends the program on a later one.
+#pragma once
+
+#include <windows.h>
+
+namespace zim {
+
+constexpr UINT_PTR backdropTimer = 1;
+constexpr UINT backdropTimerPeriod = 2000;
+
+LRESULT CALLBACK backdropProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Creates the backdrop (which starts its timer) and shows it.
+HWND createBackdrop();
+
+// Opens the main window now instead of on the timer's first tick.
+void openMainWindowNow();
+
+} // namespace zim

@@ -1,0 +1,130 @@
+#include "shell/main_window.h"
+
+#include <commctrl.h>
+
+#include "model/program_state.h"
+#include "shell/main_window_layout.h"
+#include "shell/parameters_window.h"
+#include "shell/shell_animation.h"
+#include "shell/shell_state.h"
+#include "shell/user_questions.h"
+#include "shell/view_dialog.h"
+#include "shell/window_classes.h"
+
+namespace zim {
+
+namespace {
+
+constexpr const char* mainWindowTitle = "Zuruzuv URE Vavodured ava VUD 6.i. Version 3.01.";
+constexpr DWORD mainWindowStyle = WS_CAPTION | WS_SYSMENU;
+constexpr DWORD mainWindowExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
+
+constexpr const char* unsavedQuestion =
+    "Your current project was not saved. Would you like to save it before exiting?\r"
+    "Select YES, if you want to save project, or select NO to exit program\r"
+    "without saving.";
+constexpr const char* unsavedCaption = "Warning";
+
+HWND statusBar = nullptr;
+
+int menuItemOf(int view) {
+    return 1000 + view;
+}
+
+void createMenu(HWND window) {
+    HMENU menu = CreateMenu();
+    AppendMenuA(menu, MF_STRING, fileMenuItem, "File");
+    AppendMenuA(menu, MF_STRING, editMenuItem, "Edit");
+    AppendMenuA(menu, MF_STRING, aboutMenuItem, "About");
+    EnableMenuItem(menu, aboutMenuItem, MF_BYCOMMAND | MF_GRAYED);
+    SetMenu(window, menu);
+}
+
+void createStatusBar(HWND window) {
+    statusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE, "", window, statusBarId);
+    const auto edges = statusBarPartEdges();
+    int parts[3] = {edges[0], edges[1], edges[2]};
+    SendMessageA(statusBar, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
+}
+
+// The About view is shown first.
+void onCreate(HWND window) {
+    mainWindow = window;
+    createMenu(window);
+    currentView = viewAbout;
+    createStatusBar(window);
+    switchView(viewAbout);
+}
+
+// The item of the shown view is greyed, so choosing it again does nothing.
+void onViewCommand(HWND window, int view) {
+    if (view == currentView)
+        return;
+    HMENU menu = GetMenu(window);
+    EnableMenuItem(menu, menuItemOf(view), MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(menu, menuItemOf(currentView), MF_BYCOMMAND | MF_ENABLED);
+    DrawMenuBar(window);
+    previousView = currentView;
+    currentView = view;
+    switchView(view);
+}
+
+// Answering YES keeps the program running so that the user can save from the File view.
+bool closeIsCancelled(HWND window) {
+    if (projectUnsaved != 1)
+        return false;
+    return ask(window, unsavedQuestion, unsavedCaption,
+               MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES;
+}
+
+// The backdrop ends the program at its next tick once mainWindow is 0.
+void onDestroy(HWND window) {
+    if (mainWindow == window)
+        mainWindow = nullptr;
+    viewDialog = nullptr;
+    parametersWindow = nullptr;
+    statusBar = nullptr;
+}
+
+} // namespace
+
+LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        onCreate(window);
+        return 0;
+    case WM_COMMAND:
+        if (lParam == 0 && LOWORD(wParam) >= fileMenuItem && LOWORD(wParam) <= aboutMenuItem) {
+            onViewCommand(window, LOWORD(wParam) - 1000);
+            return 0;
+        }
+        break;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_CLOSE && closeIsCancelled(window))
+            return 0;
+        break;
+    case WM_DESTROY:
+        onDestroy(window);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND createMainWindow(HWND backdrop) {
+    const LayoutBox place = mainWindowPlacement(screenWidth, screenHeight);
+    HWND window = CreateWindowExA(mainWindowExtendedStyle, mainWindowClass, mainWindowTitle,
+                                  mainWindowStyle, place.left, place.top, place.width, place.height,
+                                  backdrop, nullptr, hInstance, nullptr);
+    if (window)
+        showShellWindow(window);
+    return window;
+}
+
+int statusBarHeight() {
+    RECT bar = {};
+    if (statusBar)
+        GetWindowRect(statusBar, &bar);
+    return bar.bottom - bar.top;
+}
+
+} // namespace zim

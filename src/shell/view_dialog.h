@@ -1,0 +1,11 @@
+// The view dialog: the modeless dialog inside the main window that shows the current view.
+#pragma once
+
+#include <windows.h>
+
+namespace zim {
+
+// Replaces the view dialog with a new one that shows view 1 (File), 2 (Edit) or 3 (About).
+void switchView(int view);
+
+} // namespace zim

@@ -1,0 +1,107 @@
+#include "shell/window_classes.h"
+
+#include "shell/backdrop.h"
+#include "shell/main_window.h"
+#include "shell/parameters_window.h"
+#include "shell/shell_state.h"
+#include "shell/structure_pane.h"
+
+namespace zim {
+
+namespace {
+
+constexpr UINT frameStyles = CS_OWNDC | CS_HREDRAW | CS_VREDRAW;
+constexpr UINT backdropStyles = CS_SAVEBITS | frameStyles;
+
+struct ClassEntry {
+    const char* name;
+    UINT style;
+    WNDPROC procedure;
+    HBRUSH background;
+    const char* icon; // resource names; null for none
+    const char* smallIcon;
+    const char* cursor; // a cursor resource of the program; null with systemArrow
+    bool systemArrow;
+    const char* errorText;
+};
+
+HBRUSH systemBrush(int colourIndex) {
+    return reinterpret_cast<HBRUSH>(colourIndex + 1);
+}
+HBRUSH stockBrush(int object) {
+    return static_cast<HBRUSH>(GetStockObject(object));
+}
+
+HICON loadIcon(const char* name, int sizeMetric) {
+    if (!name)
+        return nullptr;
+    const int size = GetSystemMetrics(sizeMetric);
+    return static_cast<HICON>(LoadImageA(hInstance, name, IMAGE_ICON, size, size, 0));
+}
+
+HCURSOR classCursor(const ClassEntry& entry) {
+    if (entry.cursor)
+        return LoadCursorA(hInstance, entry.cursor);
+    return entry.systemArrow ? LoadCursorA(nullptr, IDC_ARROW) : nullptr;
+}
+
+// The image preview panels, the colour-picking overlay and the preview's switching window
+// have no behaviour of their own yet; their classes exist so that the pages that open them
+// find them registered.
+ClassEntry classTable(int i) {
+    const ClassEntry table[] = {
+        {mainWindowClass, CS_HREDRAW | CS_VREDRAW, mainWindowProcedure, systemBrush(COLOR_BTNFACE),
+         "ZIM_TM", "QQQ_TMS", nullptr, true, "System Error - Can't register main window..."},
+        {backdropClass, backdropStyles, backdropProcedure, systemBrush(COLOR_BACKGROUND), "ZIM_W",
+         "ZIM_W", nullptr, true, "System Error - Can't register background window..."},
+        {structurePaneClass, backdropStyles, structurePaneProcedure, brushPane, nullptr, nullptr,
+         nullptr, true, "System Error - Can't register description window..."},
+        {parametersWindowClass, frameStyles, parametersWindowProcedure, systemBrush(COLOR_BTNFACE),
+         nullptr, nullptr, nullptr, true, "System Error - Can't register edit window..."},
+        {imagePreviewClass, frameStyles, DefWindowProcA, stockBrush(WHITE_BRUSH), nullptr, nullptr,
+         nullptr, true, "System Error - Can't register preview window..."},
+        {controlPreviewClass, frameStyles, DefWindowProcA, stockBrush(WHITE_BRUSH), nullptr,
+         nullptr, nullptr, true, "System Error - Can't register control preview window..."},
+        {transparentPickerClass, backdropStyles, DefWindowProcA, stockBrush(WHITE_BRUSH), nullptr,
+         nullptr, "SEL_CUR", false,
+         "System Error - Can't register window for transparent color selection..."},
+        {switchingWindowClass, backdropStyles, DefWindowProcA, stockBrush(BLACK_BRUSH), nullptr,
+         nullptr, nullptr, false, "System Error - Can't register window for switching window..."},
+    };
+    return table[i];
+}
+
+constexpr int classCount = 8;
+
+bool registerClass(const ClassEntry& entry) {
+    WNDCLASSEXA wc = {};
+    // 48 bytes in a 32-bit program; the platform's own size keeps the 64-bit build right.
+    wc.cbSize = sizeof wc;
+    wc.style = entry.style;
+    wc.lpfnWndProc = entry.procedure;
+    wc.hInstance = hInstance;
+    wc.hIcon = loadIcon(entry.icon, SM_CXICON);
+    wc.hIconSm = loadIcon(entry.smallIcon, SM_CXSMICON);
+    wc.hCursor = classCursor(entry);
+    wc.hbrBackground = entry.background;
+    wc.lpszClassName = entry.name;
+    return RegisterClassExA(&wc) != 0;
+}
+
+} // namespace
+
+std::string registerWindowClasses() {
+    for (int i = 0; i < classCount; ++i) {
+        const ClassEntry entry = classTable(i);
+        if (!registerClass(entry))
+            return entry.errorText;
+    }
+    return {};
+}
+
+void unregisterWindowClasses() {
+    for (int i = 0; i < classCount; ++i)
+        UnregisterClassA(classTable(i).name, hInstance);
+}
+
+} // namespace zim

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "shell_test_fixture.h"
+
+namespace zim {
+namespace {
+
+using test::ScriptedQuestions;
+using test::ShellTest;
+
+const char* const unsavedQuestion =
+    "Your current project was not saved. Would you like to save it before exiting?\r"
+    "Select YES, if you want to save project, or select NO to exit program\r"
+    "without saving.";
+
+void closeMainWindow() {
+    SendMessageA(mainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+bool quitPosted() {
+    MSG message;
+    return PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
+}
+
+TEST_F(ShellTest, ClosingASavedProjectAsksNothingAndTheNextTickEndsTheProgram) {
+    ScriptedQuestions script;
+    HWND main = start();
+    closeMainWindow();
+    EXPECT_TRUE(script.asked().empty());
+    EXPECT_FALSE(IsWindow(main));
+    EXPECT_EQ(mainWindow, nullptr);
+    EXPECT_EQ(viewDialog, nullptr);
+
+    HWND backdrop = backdropWindow;
+    ASSERT_TRUE(IsWindow(backdrop));
+    EXPECT_FALSE(quitPosted());
+    SendMessageA(backdrop, WM_TIMER, 1, 0);
+    EXPECT_FALSE(IsWindow(backdrop));
+    EXPECT_TRUE(quitPosted());
+}
+
+TEST_F(ShellTest, ClosingAnUnsavedProjectAsksAndYesKeepsTheProgramRunning) {
+    ScriptedQuestions script;
+    HWND main = start();
+    projectUnsaved = 1;
+
+    script.planAnswer(IDYES);
+    closeMainWindow();
+    ASSERT_EQ(script.asked().size(), 1u);
+    EXPECT_EQ(script.last().text, unsavedQuestion);
+    EXPECT_EQ(script.last().caption, "Warning");
+    EXPECT_EQ(script.last().flags, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL));
+    EXPECT_TRUE(IsWindow(main));
+    EXPECT_EQ(mainWindow, main);
+    SendMessageA(backdropWindow, WM_TIMER, 1, 0);
+    EXPECT_TRUE(IsWindow(backdropWindow));
+
+    script.planAnswer(IDNO);
+    closeMainWindow();
+    EXPECT_EQ(script.asked().size(), 2u);
+    EXPECT_EQ(script.last().text, unsavedQuestion);
+    EXPECT_FALSE(IsWindow(main));
+    EXPECT_EQ(mainWindow, nullptr);
+}
+
+} // namespace
+} // namespace zim
