@@ -1,5 +1,7 @@
 #include "shell/window_classes.h"
 
+#include <array>
+
 #include "shell/backdrop.h"
 #include "shell/main_window.h"
 #include "shell/parameters_window.h"
@@ -48,8 +50,8 @@ HCURSOR classCursor(const ClassEntry& entry) {
 // The image preview panels, the colour-picking overlay and the preview's switching window
 // have no behaviour of their own yet; their classes exist so that the pages that open them
 // find them registered.
-ClassEntry classTable(int i) {
-    const ClassEntry table[] = {
+std::array<ClassEntry, 8> classTable() {
+    return {{
         {mainWindowClass, CS_HREDRAW | CS_VREDRAW, mainWindowProcedure, systemBrush(COLOR_BTNFACE),
          "ZIM_TM", "QQQ_TMS", nullptr, true, "System Error - Can't register main window..."},
         {backdropClass, backdropStyles, backdropProcedure, systemBrush(COLOR_BACKGROUND), "ZIM_W",
@@ -67,11 +69,8 @@ ClassEntry classTable(int i) {
          "System Error - Can't register window for transparent color selection..."},
         {switchingWindowClass, backdropStyles, DefWindowProcA, stockBrush(BLACK_BRUSH), nullptr,
          nullptr, nullptr, false, "System Error - Can't register window for switching window..."},
-    };
-    return table[i];
+    }};
 }
-
-constexpr int classCount = 8;
 
 bool registerClass(const ClassEntry& entry) {
     WNDCLASSEXA wc = {};
@@ -91,17 +90,15 @@ bool registerClass(const ClassEntry& entry) {
 } // namespace
 
 std::string registerWindowClasses() {
-    for (int i = 0; i < classCount; ++i) {
-        const ClassEntry entry = classTable(i);
+    for (const ClassEntry& entry : classTable())
         if (!registerClass(entry))
             return entry.errorText;
-    }
     return {};
 }
 
 void unregisterWindowClasses() {
-    for (int i = 0; i < classCount; ++i)
-        UnregisterClassA(classTable(i).name, hInstance);
+    for (const ClassEntry& entry : classTable())
+        UnregisterClassA(entry.name, hInstance);
 }
 
 } // namespace zim

@@ -257,5 +257,48 @@ TEST_F(ShellTest, LaterTicksKeepAnOpenMainWindow) {
         << "a second main window was opened";
 }
 
+TEST_F(ShellTest, AClassThatCannotBeRegisteredEndsStartUpWithItsErrorText) {
+    // A class of the same name already registered makes the program's own registration fail.
+    WNDCLASSEXA taken = {};
+    taken.cbSize = sizeof taken;
+    taken.lpfnWndProc = DefWindowProcA;
+    taken.hInstance = GetModuleHandleA(nullptr);
+    taken.lpszClassName = "WizardEditWindowClass";
+    ASSERT_TRUE(RegisterClassExA(&taken));
+    ScriptedQuestions script;
+    EXPECT_EQ(startShellNow(GetModuleHandleA(nullptr)), nullptr);
+    UnregisterClassA("WizardEditWindowClass", GetModuleHandleA(nullptr));
+    ASSERT_EQ(script.asked().size(), 1u);
+    EXPECT_EQ(script.last().text, "System Error - Can't register edit window...");
+    EXPECT_EQ(script.last().caption, "Critical Error");
+    EXPECT_EQ(script.last().flags, static_cast<UINT>(MB_ICONHAND | MB_TASKMODAL));
+    EXPECT_FALSE(anyShellWindow());
+    EXPECT_FALSE(mainClassRegistered()); // the classes registered before it are gone again
+}
+
+// While a bounding rectangle is being chosen the backdrop draws it as a focus rectangle.
+TEST_F(ShellTest, BackdropDrawsTheBoundingRectangleWhileItIsShown) {
+    start();
+    HWND backdrop = backdropWindow;
+    ShowWindow(mainWindow, SW_HIDE);
+    boundingRectOnScreen = {100, 100, 300, 200};
+    auto differingPixels = [backdrop] {
+        InvalidateRect(backdrop, nullptr, TRUE);
+        UpdateWindow(backdrop);
+        HDC dc = GetDC(backdrop);
+        const COLORREF background = GetPixel(dc, 50, 50);
+        int differing = 0;
+        for (int x = 100; x < 300; ++x)
+            differing += GetPixel(dc, x, 100) != background;
+        ReleaseDC(backdrop, dc);
+        return differing;
+    };
+    boundingRectShown = 0;
+    EXPECT_EQ(differingPixels(), 0);
+    boundingRectShown = 1;
+    EXPECT_GT(differingPixels(), 50);
+    boundingRectShown = 0;
+}
+
 } // namespace
 } // namespace zim
