@@ -2,10 +2,13 @@
 
 #include <commctrl.h>
 
+#include "archive/project_commands.h"
+#include "generator/generate_command.h"
 #include "model/project.h"
 #include "model/text_field.h"
 #include "shell/object_code.h"
 #include "shell/project_view_layout.h"
+#include "shell/shell_prompts.h"
 #include "shell/shell_state.h"
 #include "shell/structure_tree.h"
 
@@ -99,8 +102,20 @@ bool onProjectViewCommand(int id, int notification) {
     return true;
 }
 
-void onProjectCommand(int) {
-    // The project commands are wired here once the shell runs them.
+void onProjectCommand(int id) {
+    switch (id) {
+    case createNewProjectCommand:
+    case loadProjectCommand:
+    case saveProjectAsCommand:
+        projectCommand(id, shellPrompts());
+        break;
+    case generateProgramCommand:
+        generateCommand(shellPrompts());
+        break;
+    default:
+        // "Preview Program" starts the preview of the live windows, which is not built yet.
+        break;
+    }
 }
 
 } // namespace zim

@@ -30,8 +30,8 @@ void refreshProjectView();
 // WM_COMMAND of the view dialog while the File view is shown; returns whether it was handled.
 bool onProjectViewCommand(int id, int notification);
 
-// Runs project command `id` (1 to 5). The commands are not wired to the shell yet, so for now
-// it does nothing.
+// Runs project command `id`: 1 to 3 the archive commands, 4 the generator. The preview (5) is
+// not built yet.
 void onProjectCommand(int id);
 
 } // namespace zim
