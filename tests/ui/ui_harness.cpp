@@ -1,5 +1,7 @@
 #include "ui_harness.h"
 
+#include <gtest/gtest.h>
+
 namespace zim::test {
 
 namespace {
@@ -7,6 +9,20 @@ namespace {
 std::deque<std::function<void(HWND)>> pendingActions;
 HHOOK activationHook = nullptr;
 HWND dialogToDrive = nullptr;
+
+// A modal dialog that no test planned for would wait for a user forever: end it and fail.
+void CALLBACK closeUnexpectedDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (!IsWindow(dialogToDrive))
+        return;
+    HWND owner = GetWindow(dialogToDrive, GW_OWNER);
+    if (!owner || IsWindowEnabled(owner))
+        return; // a modeless dialog
+    char caption[256] = {};
+    GetWindowTextA(dialogToDrive, caption, sizeof caption);
+    ADD_FAILURE() << "an unexpected modal dialog \"" << caption << "\" was closed";
+    EndDialog(dialogToDrive, 0);
+}
 
 void CALLBACK runPendingAction(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
@@ -24,16 +40,23 @@ bool isDialog(HWND window) {
 }
 
 LRESULT CALLBACK watchActivation(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && !pendingActions.empty()) {
-        HWND window = reinterpret_cast<HWND>(wParam);
-        if (isDialog(window) && window != dialogToDrive) {
-            dialogToDrive = window;
-            // A thread timer is dispatched by the dialog's own modal loop.
-            SetTimer(nullptr, 0, 10, runPendingAction);
-        }
+    HWND window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && isDialog(window) && window != dialogToDrive) {
+        dialogToDrive = window;
+        // A thread timer is dispatched by the dialog's own modal loop.
+        SetTimer(nullptr, 0, pendingActions.empty() ? 500 : 10,
+                 pendingActions.empty() ? closeUnexpectedDialog : runPendingAction);
     }
     return CallNextHookEx(activationHook, code, wParam, lParam);
 }
+
+// Watches from the first test on, so that no test can hang on a dialog it did not plan for.
+struct ActivationWatch : ::testing::Environment {
+    void SetUp() override {
+        activationHook = SetWindowsHookExA(WH_CBT, watchActivation, nullptr, GetCurrentThreadId());
+    }
+};
+const auto* const activationWatch = ::testing::AddGlobalTestEnvironment(new ActivationWatch);
 
 } // namespace
 
@@ -68,8 +91,6 @@ bool ScriptedQuestions::openFile(HINSTANCE, HWND, const std::string&, const std:
 }
 
 void onNextDialog(std::function<void(HWND)> action) {
-    if (!activationHook)
-        activationHook = SetWindowsHookExA(WH_CBT, watchActivation, nullptr, GetCurrentThreadId());
     dialogToDrive = nullptr;
     pendingActions.push_back(std::move(action));
 }
