@@ -16,7 +16,8 @@ struct Expected {
     int32_t code;
 };
 
-void expectItems(const std::vector<StructureItem>& items, const std::vector<Expected>& expected) {
+void expectItems(const std::vector<Expected>& expected) {
+    const std::vector<StructureItem> items = structureTreeItems(project());
     ASSERT_EQ(items.size(), expected.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i].parent, expected[i].parent) << "item " << i;
@@ -32,34 +33,27 @@ class StructureTreeItems : public ::testing::Test {
     Project& p = project();
 };
 
-TEST_F(StructureTreeItems, DefaultProject) {
-    expectItems(structureTreeItems(p), {
-                                           {-1, 0, "ZIM Program - Default project", 0},
-                                           {0, 1, "ZIM Wallpaper", 1},
-                                           {1, 2, "ZIM Background Image", 2},
-                                           {0, 3, "ZIM Window", 300100},
-                                           {3, 5, "ZIM Button", 500101},
-                                           {3, 6, "ZIM Static Control", 600101},
-                                       });
-}
-
-TEST_F(StructureTreeItems, WallpaperAndItsImageAppearOnlyWhenPresent) {
+TEST_F(StructureTreeItems, WallpaperAndItsImageOnlyWhenPresent) {
+    const Expected program{-1, 0, "ZIM Program - Default project", 0};
+    expectItems({program,
+                 {0, 1, "ZIM Wallpaper", 1},
+                 {1, 2, "ZIM Background Image", 2},
+                 {0, 3, "ZIM Window", 300100},
+                 {3, 5, "ZIM Button", 500101},
+                 {3, 6, "ZIM Static Control", 600101}});
     p.wallpaper.imagePresent = 0;
-    std::vector<StructureItem> items = structureTreeItems(p);
-    ASSERT_EQ(items.size(), 5u);
-    EXPECT_EQ(items[1].text, "ZIM Wallpaper");
-    EXPECT_EQ(items[2].text, "ZIM Window");
-    EXPECT_EQ(items[2].parent, 0);
-    EXPECT_EQ(items[3].parent, 2);
-
+    expectItems({program,
+                 {0, 1, "ZIM Wallpaper", 1},
+                 {0, 3, "ZIM Window", 300100},
+                 {2, 5, "ZIM Button", 500101},
+                 {2, 6, "ZIM Static Control", 600101}});
     // Without wallpaper its image is not shown even when the wallpaper record has one.
     p.wallpaper.imagePresent = 1;
     p.program.wallpaperPresent = 0;
-    items = structureTreeItems(p);
-    ASSERT_EQ(items.size(), 4u);
-    EXPECT_EQ(items[1].text, "ZIM Window");
-    EXPECT_EQ(items[1].code, 300100);
-    EXPECT_EQ(items[2].parent, 1);
+    expectItems({program,
+                 {0, 3, "ZIM Window", 300100},
+                 {1, 5, "ZIM Button", 500101},
+                 {1, 6, "ZIM Static Control", 600101}});
 }
 
 TEST_F(StructureTreeItems, ProgramTextUsesTheTrimmedNameUpToItsEnd) {
@@ -75,78 +69,53 @@ TEST_F(StructureTreeItems, ProgramTextUsesTheTrimmedNameUpToItsEnd) {
 TEST_F(StructureTreeItems, WindowsInOrderWithImagesButtonsAndStatics) {
     p.program.wallpaperPresent = 0;
     p.program.windowCount = 3;
-    window(1).imageCount = 2;
-    window(1).buttonCount = 1;
-    window(1).staticCount = 0;
-    window(2).imageCount = 0;
-    window(2).buttonCount = 0;
-    window(2).staticCount = 0;
-    window(3).imageCount = 1;
-    window(3).buttonCount = 2;
-    window(3).staticCount = 2;
-    expectItems(structureTreeItems(p), {
-                                           {-1, 0, "ZIM Program - Default project", 0},
-                                           {0, 3, "ZIM Window", 300100},
-                                           {1, 2, "ZIM Background Image", 200101},
-                                           {1, 2, "ZIM Background Image", 200102},
-                                           {1, 5, "ZIM Button", 500101},
-                                           {0, 3, "ZIM Window", 300200},
-                                           {0, 3, "ZIM Window", 300300},
-                                           {6, 2, "ZIM Background Image", 200301},
-                                           {6, 5, "ZIM Button", 500301},
-                                           {6, 5, "ZIM Button", 500302},
-                                           {6, 6, "ZIM Static Control", 600301},
-                                           {6, 6, "ZIM Static Control", 600302},
-                                       });
-}
-
-TEST_F(StructureTreeItems, DialogBasedApplicationShowsDialogImages) {
-    p.program.applicationType = 1;
-    p.program.windowCount = 2;
-    window(2).imageCount = 0;
-    window(2).buttonCount = 0;
-    window(2).staticCount = 0;
-    const std::vector<StructureItem> items = structureTreeItems(p);
-    ASSERT_EQ(items.size(), 7u);
-    EXPECT_EQ(items[3].image, 4);
-    EXPECT_EQ(items[3].code, 400100);
-    EXPECT_EQ(items[6].image, 4);
-    EXPECT_EQ(items[6].code, 400200);
-    EXPECT_EQ(items[6].text, "ZIM Window");
-}
-
-TEST_F(StructureTreeItems, FullCapacityProjectHas21103Items) {
-    p.program.windowCount = maxWindows;
-    for (int w = 1; w <= maxWindows; ++w) {
-        window(w).imageCount = maxImages;
-        window(w).buttonCount = maxButtons;
-        window(w).staticCount = maxStatics;
+    const int counts[3][3] = {{2, 1, 0}, {0, 0, 0}, {1, 2, 2}}; // images, buttons, statics
+    for (int w = 1; w <= 3; ++w) {
+        window(w).imageCount = counts[w - 1][0];
+        window(w).buttonCount = counts[w - 1][1];
+        window(w).staticCount = counts[w - 1][2];
     }
+    expectItems({{-1, 0, "ZIM Program - Default project", 0},
+                 {0, 3, "ZIM Window", 300100},
+                 {1, 2, "ZIM Background Image", 200101},
+                 {1, 2, "ZIM Background Image", 200102},
+                 {1, 5, "ZIM Button", 500101},
+                 {0, 3, "ZIM Window", 300200},
+                 {0, 3, "ZIM Window", 300300},
+                 {6, 2, "ZIM Background Image", 200301},
+                 {6, 5, "ZIM Button", 500301},
+                 {6, 5, "ZIM Button", 500302},
+                 {6, 6, "ZIM Static Control", 600301},
+                 {6, 6, "ZIM Static Control", 600302}});
+
+    // A dialog-based application shows its windows with the dialog image and code.
+    p.program.applicationType = 1;
     const std::vector<StructureItem> items = structureTreeItems(p);
+    const std::pair<int, int32_t> windows[] = {{1, 400100}, {5, 400200}, {6, 400300}};
+    for (const auto& [k, code] : windows) {
+        EXPECT_EQ(items[k].image, 4);
+        EXPECT_EQ(items[k].code, code);
+    }
+}
+
+TEST_F(StructureTreeItems, CountsAreCutToTheCapacities) {
+    p.program.windowCount = maxWindows + 900;
+    for (int w = 1; w <= maxWindows; ++w) {
+        window(w).imageCount = maxImages + 1;
+        window(w).buttonCount = maxButtons + 4900;
+        window(w).staticCount = maxStatics + 1;
+    }
+    std::vector<StructureItem> items = structureTreeItems(p);
     ASSERT_EQ(items.size(), 21103u);
     EXPECT_EQ(items.back().code, 610100);
     EXPECT_EQ(items.back().parent, static_cast<int>(items.size()) - 211);
     EXPECT_EQ(items[items.back().parent].code, 310000);
-}
 
-TEST_F(StructureTreeItems, CountsBeyondTheCapacitiesAreCut) {
-    p.program.windowCount = 1000;
-    window(1).buttonCount = 5000;
+    // A negative count shows nothing.
     window(1).imageCount = -4;
-    const std::vector<StructureItem> items = structureTreeItems(p);
-    const int firstWindow = 3; // after the program, the wallpaper and its image
-    int windows = 0;
-    int imagesOfFirst = 0;
-    int buttonsOfFirst = 0;
-    for (const StructureItem& item : items) {
-        windows += item.text == "ZIM Window";
-        imagesOfFirst += item.parent == firstWindow && item.image == 2;
-        buttonsOfFirst += item.parent == firstWindow && item.image == 5;
-    }
-    EXPECT_EQ(windows, maxWindows);
-    EXPECT_EQ(imagesOfFirst, 0);
-    EXPECT_EQ(buttonsOfFirst, maxButtons);
-    EXPECT_EQ(items.back().parent < static_cast<int>(items.size()), true);
+    items = structureTreeItems(p);
+    EXPECT_EQ(items.size(), 21103u - maxImages);
+    EXPECT_EQ(items[4].code, 500101);
 }
 
 } // namespace

@@ -26,6 +26,8 @@
 namespace zim {
 namespace {
 
+using RunDialog = std::function<int(HWND)>;
+
 constexpr UINT stopFlags = MB_ICONHAND | MB_TASKMODAL;
 constexpr INT_PTR stuckDialog = -77;
 
@@ -40,33 +42,30 @@ void CALLBACK endStuckDialog(HWND, UINT, UINT_PTR timer, DWORD) {
         EndDialog(guardedDialog, stuckDialog);
 }
 
-// Also shows the dialog at once (its loop shows it when it first runs idle), so that a dialog
-// that ended, and so is hidden, can be told from one still open.
-void guard(HWND dialog) {
-    ShowWindow(dialog, SW_SHOWNORMAL);
-    guardedDialog = dialog;
-    guardTimer = SetTimer(nullptr, 0, 4000, endStuckDialog);
+// Runs a dialog, does `act` on it from inside its own loop and checks the dialog's result.
+// The dialog is also shown at once (its loop shows it when it first runs idle), so that a
+// dialog that ended, and so is hidden, can be told from one still open.
+void drive(int expected, const RunDialog& run, std::function<void(HWND)> act) {
+    test::onNextDialog([act](HWND dialog) {
+        ShowWindow(dialog, SW_SHOWNORMAL);
+        guardedDialog = dialog;
+        guardTimer = SetTimer(nullptr, 0, 4000, endStuckDialog);
+        act(dialog);
+    });
+    EXPECT_EQ(run(nullptr), expected);
+    KillTimer(nullptr, guardTimer);
+    guardTimer = 0;
 }
 
-// Direct children of this class, in creation order.
-std::vector<HWND> childrenOfClass(HWND parent, const char* className) {
-    struct Search {
-        HWND parent;
-        const char* className;
-        std::vector<HWND> found;
-    } search{parent, className, {}};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            char name[64] = {};
-            GetClassNameA(child, name, sizeof name);
-            if (lstrcmpiA(name, s->className) == 0 && GetParent(child) == s->parent)
-                s->found.push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+// The child with this identifier: 25 accepts, 26 cancels, 33 is the list.
+HWND control(HWND dialog, int id, const char* className = "Button") {
+    return test::findChild(dialog, id, className);
+}
+HWND listOf(HWND dialog) {
+    return control(dialog, 33, "ListBox");
+}
+HWND comboOf(HWND dialog) {
+    return control(dialog, 33, "ComboBoxEx32");
 }
 
 RECT screenRect(HWND window) {
@@ -78,16 +77,11 @@ RECT screenRect(HWND window) {
 // The edit on the same row as the label with this text, as a user finds it.
 HWND fieldBeside(HWND dialog, const std::string& label) {
     HWND labelWindow = test::findChildByText(dialog, label);
-    if (!labelWindow)
-        return nullptr;
-    for (HWND edit : childrenOfClass(dialog, "Edit"))
+    for (HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr); labelWindow && edit;
+         edit = FindWindowExA(dialog, edit, "Edit", nullptr))
         if (screenRect(edit).top == screenRect(labelWindow).top)
             return edit;
     return nullptr;
-}
-
-void setText(HWND control, const std::string& text) {
-    SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 // A key pressed in `target`, handled as the dialog's own loop handles it.
@@ -105,23 +99,13 @@ std::string listItem(HWND list, int index) {
     return text;
 }
 
-int listSelection(HWND list) {
-    return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
-}
-
-void selectListItem(HWND list, int index) {
-    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
 // A double click on the item, as the mouse gives it.
 void doubleClickListItem(HWND list, int index) {
     RECT item{};
     SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     const LPARAM at = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
-    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageA(list, WM_LBUTTONUP, 0, at);
-    SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    SendMessageA(list, WM_LBUTTONUP, 0, at);
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        SendMessageA(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
 }
 
 struct ComboItem {
@@ -140,12 +124,8 @@ ComboItem comboItem(HWND combo, int index) {
     return {text, item.iImage};
 }
 
-// Dark enough to belong to the figure, not to a light shadow or a blended edge.
-bool isDark(COLORREF colour) {
-    return GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 3 * 170;
-}
-
-// Where a 32 x 32 drawing on white is dark.
+// Where a 32 x 32 drawing on white is dark enough to belong to the figure, not to a light
+// shadow or a blended edge.
 std::vector<bool> silhouette(const std::function<void(HDC)>& draw) {
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
@@ -157,23 +137,14 @@ std::vector<bool> silhouette(const std::function<void(HDC)>& draw) {
     draw(dc);
     std::vector<bool> shape;
     for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            shape.push_back(isDark(GetPixel(dc, x, y)));
+        for (int x = 0; x < 32; ++x) {
+            const COLORREF c = GetPixel(dc, x, y);
+            shape.push_back(GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 170);
+        }
     SelectObject(dc, old);
     DeleteObject(bitmap);
     DeleteDC(dc);
     return shape;
-}
-
-// Shared part of two silhouettes: 1 for the same shape, near 0 for different ones, 0 when
-// either is blank.
-double overlap(const std::vector<bool>& a, const std::vector<bool>& b) {
-    int both = 0, either = 0;
-    for (size_t k = 0; k < a.size(); ++k) {
-        both += a[k] && b[k];
-        either += a[k] || b[k];
-    }
-    return either ? static_cast<double>(both) / either : 0.0;
 }
 
 // Which of the expected cursors or icons image `index` of the list shows: the one whose
@@ -184,16 +155,55 @@ int closestImage(HIMAGELIST images, int index, const std::vector<HICON>& expecte
     int closest = -1;
     double best = 0.0;
     for (size_t k = 0; k < expected.size(); ++k) {
-        const double likeness =
-            overlap(shown, silhouette([&](HDC dc) {
-                        DrawIconEx(dc, 0, 0, expected[k], 32, 32, 0, nullptr, DI_NORMAL);
-                    }));
-        if (likeness > best) {
-            best = likeness;
+        const std::vector<bool> drawn = silhouette(
+            [&](HDC dc) { DrawIconEx(dc, 0, 0, expected[k], 32, 32, 0, nullptr, DI_NORMAL); });
+        int both = 0, either = 0;
+        for (size_t p = 0; p < shown.size(); ++p) {
+            both += shown[p] && drawn[p];
+            either += shown[p] || drawn[p];
+        }
+        if (either && static_cast<double>(both) / either > best) {
+            best = static_cast<double>(both) / either;
             closest = static_cast<int>(k);
         }
     }
     return closest;
+}
+
+// The combo box shows, item by item, the image of the expected system cursor or icon.
+void expectImageList(HWND combo, const std::vector<HICON>& expected) {
+    const int count = static_cast<int>(expected.size());
+    auto images = reinterpret_cast<HIMAGELIST>(SendMessageA(combo, CBEM_GETIMAGELIST, 0, 0));
+    ASSERT_NE(images, nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(images), count);
+    int cx = 0, cy = 0;
+    ImageList_GetIconSize(images, &cx, &cy);
+    EXPECT_EQ(cx, 32);
+    EXPECT_EQ(cy, 32);
+    EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), count);
+    for (int k = 0; k < count; ++k)
+        EXPECT_EQ(closestImage(images, comboItem(combo, k).image, expected), k) << "item " << k;
+}
+
+std::vector<HICON> systemImages(bool cursors) {
+    std::vector<HICON> images;
+    if (cursors)
+        for (const char* id :
+             {IDC_APPSTARTING, IDC_ARROW, IDC_CROSS, IDC_HELP, IDC_IBEAM, IDC_NO, IDC_SIZEALL,
+              IDC_SIZENESW, IDC_SIZENS, IDC_SIZENWSE, IDC_SIZEWE, IDC_UPARROW, IDC_WAIT})
+            images.push_back(LoadCursorA(nullptr, id));
+    else
+        for (const char* id :
+             {IDI_APPLICATION, IDI_ASTERISK, IDI_EXCLAMATION, IDI_HAND, IDI_QUESTION, IDI_WINLOGO})
+            images.push_back(LoadIconA(nullptr, id));
+    return images;
+}
+
+int runButtonPrompt(HWND owner) {
+    return runDescriptionPrompt(owner, NewControlKind::button);
+}
+int runStaticPrompt(HWND owner) {
+    return runDescriptionPrompt(owner, NewControlKind::staticControl);
 }
 
 class SelectionDialogs : public ::testing::Test {
@@ -212,317 +222,206 @@ class SelectionDialogs : public ::testing::Test {
         boundingRectShown = 0;
     }
 
-    void TearDown() override {
-        if (guardTimer)
-            KillTimer(nullptr, guardTimer);
-        guardTimer = 0;
-        EXPECT_TRUE(test::dialogActionsDone());
+    void TearDown() override { EXPECT_TRUE(test::dialogActionsDone()); }
+
+    // The dialog refused with this message, stayed open and gave the focus to `field`.
+    void expectRefusal(HWND dialog, HWND field, const std::string& text,
+                       const std::string& caption) const {
+        ASSERT_EQ(script.asked().size(), 1u);
+        EXPECT_EQ(script.last().text, text);
+        EXPECT_EQ(script.last().caption, caption);
+        EXPECT_EQ(script.last().flags, stopFlags);
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        EXPECT_EQ(GetFocus(), field);
     }
 
     test::ScriptedQuestions script;
 };
 
-class SelectionDescriptionPrompt : public SelectionDialogs {};
-class SelectionSystemColourDialog : public SelectionDialogs {};
-class SelectionStockBrushDialog : public SelectionDialogs {};
-class SelectionStandardCursorDialog : public SelectionDialogs {};
-class SelectionStandardIconDialog : public SelectionDialogs {};
-class SelectionRectangleSizeDialog : public SelectionDialogs {};
-
-// --- Description prompts ---
-
-TEST_F(SelectionDescriptionPrompt, RequiresADescriptionAndWritesTheNewButton) {
+// Each prompt requires a description: no Cancel, no close box, Esc does not leave. "OK" or
+// Enter writes it, cut to 249 characters, into the new control of its own kind.
+TEST_F(SelectionDialogs, DescriptionPromptsRequireADescriptionForTheNewControl) {
     buildDefaultProject();
     currentWindow = 1;
     selectedButton = 2;
-    const std::string staticBefore = trimmed(staticControl(1, 1).description);
-    test::onNextDialog([&](HWND dialog) {
-        guard(dialog);
-        EXPECT_EQ(test::windowText(dialog), "Add New Button Now...");
-        EXPECT_NE(
-            test::findChildByText(dialog, "Enter the description of the button you create now :"),
-            nullptr);
-        EXPECT_EQ(test::findChild(dialog, 26), nullptr);              // no "Cancel"
-        EXPECT_FALSE(GetWindowLongA(dialog, GWL_STYLE) & WS_SYSMENU); // no close box
-        HWND ok = test::findChild(dialog, 25, "Button");
-        ASSERT_NE(ok, nullptr);
-        EXPECT_EQ(test::windowText(ok), "OK");
-        const std::vector<HWND> edits = childrenOfClass(dialog, "Edit");
-        ASSERT_EQ(edits.size(), 1u);
-        HWND edit = edits[0];
-        EXPECT_EQ(GetFocus(), edit);
-
-        for (const char* nothing : {"", "    "}) {
-            setText(edit, nothing);
-            test::click(ok);
-            ASSERT_EQ(script.asked().size(), 1u) << '"' << nothing << '"';
-            EXPECT_EQ(script.last().text,
-                      "Sorry, but you forgot to enter description. Try again, please...");
-            EXPECT_EQ(script.last().caption, "Enter description, please ...");
-            EXPECT_EQ(script.last().flags, stopFlags);
-            EXPECT_TRUE(IsWindowVisible(dialog));
-            EXPECT_EQ(GetFocus(), edit);
-            script.clear();
-        }
-        // Esc does not leave: a description is required.
-        pressKey(dialog, edit, VK_ESCAPE);
-        EXPECT_TRUE(IsWindowVisible(dialog));
-        EXPECT_TRUE(script.asked().empty());
-
-        setText(edit, "Starts the calculation");
-        test::click(ok);
-    });
-    EXPECT_EQ(runDescriptionPrompt(nullptr, NewControlKind::button), 1);
-    EXPECT_TRUE(script.asked().empty());
-    EXPECT_EQ(trimmed(button(1, 2).description), "Starts the calculation");
-    EXPECT_EQ(trimmed(staticControl(1, 1).description), staticBefore);
-}
-
-TEST_F(SelectionDescriptionPrompt, EnterStoresTheNewStaticControlsDescriptionCutTo249) {
-    buildDefaultProject();
-    currentWindow = 1;
     selectedStatic = 2;
-    selectedButton = 1;
-    const std::string buttonBefore = trimmed(button(1, 1).description);
-    const std::string longText = std::string(249, 'a') + "bcdef";
-    test::onNextDialog([&](HWND dialog) {
-        guard(dialog);
-        EXPECT_EQ(test::windowText(dialog), "Add New Static Control Now...");
-        EXPECT_NE(test::findChildByText(
-                      dialog, "Enter the description of the static control you create now :"),
-                  nullptr);
-        HWND edit = childrenOfClass(dialog, "Edit").at(0);
-        setText(edit, longText);
-        pressKey(dialog, edit, VK_RETURN);
-    });
-    EXPECT_EQ(runDescriptionPrompt(nullptr, NewControlKind::staticControl), 1);
-    EXPECT_EQ(trimmed(staticControl(1, 2).description), std::string(249, 'a'));
-    EXPECT_EQ(trimmed(button(1, 1).description), buttonBefore);
-}
+    const struct {
+        RunDialog run;
+        const char* caption;
+        const char* label;
+        std::string text;
+        bool enter;
+    } prompts[] = {
+        {runButtonPrompt, "Add New Button Now...",
+         "Enter the description of the button you create now :", "Starts the calculation", false},
+        {runStaticPrompt, "Add New Static Control Now...",
+         "Enter the description of the static control you create now :",
+         std::string(249, 'a') + "bcdef", true},
+    };
+    for (const auto& p : prompts) {
+        SCOPED_TRACE(p.caption);
+        drive(1, p.run, [&](HWND dialog) {
+            EXPECT_EQ(test::windowText(dialog), p.caption);
+            EXPECT_NE(test::findChildByText(dialog, p.label), nullptr);
+            EXPECT_EQ(test::findChild(dialog, 26), nullptr);
+            EXPECT_FALSE(GetWindowLongA(dialog, GWL_STYLE) & WS_SYSMENU);
+            HWND ok = control(dialog, 25);
+            EXPECT_EQ(test::windowText(ok), "OK");
+            HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr);
+            EXPECT_EQ(FindWindowExA(dialog, edit, "Edit", nullptr), nullptr);
+            EXPECT_EQ(GetFocus(), edit);
 
-// --- System colours and stock brushes ---
+            SetWindowTextA(edit, "    ");
+            SetFocus(ok);
+            test::click(ok);
+            expectRefusal(dialog, edit,
+                          "Sorry, but you forgot to enter description. Try again, please...",
+                          "Enter description, please ...");
+            pressKey(dialog, edit, VK_ESCAPE);
+            EXPECT_TRUE(IsWindowVisible(dialog));
 
-struct ListCase {
-    int32_t kind;
-    int32_t value;
-    int expected; // preselected position
-};
-
-TEST_F(SelectionSystemColourDialog, PreselectsTheBackgroundsSystemColourElseTheFirst) {
-    for (const ListCase c :
-         {ListCase{2, 7, 6}, ListCase{2, 19, 18}, ListCase{3, 4, 0}, ListCase{1, 0x00FF00, 0}}) {
-        pendingBackgroundKind = c.kind;
-        pendingBackgroundValue = c.value;
-        test::onNextDialog([&](HWND dialog) {
-            guard(dialog);
-            EXPECT_EQ(test::windowText(dialog), "Select new background color");
-            HWND list = test::findChild(dialog, 33, "ListBox");
-            ASSERT_NE(list, nullptr);
-            EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 19);
-            EXPECT_EQ(listItem(list, 0), "COLOR_ACTIVEBORDER");
-            EXPECT_EQ(listItem(list, 18), "COLOR_WINDOWTEXT");
-            EXPECT_EQ(listSelection(list), c.expected) << c.kind << ", " << c.value;
-            EXPECT_EQ(GetFocus(), list);
-            EXPECT_EQ(test::windowText(test::findChild(dialog, 25, "Button")), "Select");
-            test::click(test::findChild(dialog, 26, "Button"));
+            SetWindowTextA(edit, p.text.c_str());
+            if (p.enter)
+                pressKey(dialog, edit, VK_RETURN);
+            else
+                test::click(ok);
         });
-        EXPECT_EQ(runSystemColourDialog(nullptr), 0);
-        EXPECT_EQ(pendingBackgroundKind, c.kind); // "Cancel" changes nothing
-        EXPECT_EQ(pendingBackgroundValue, c.value);
+        EXPECT_EQ(script.asked().size(), 1u); // only the refusal
+        script.clear();
     }
+    EXPECT_EQ(trimmed(button(1, 2).description), "Starts the calculation");
+    EXPECT_EQ(trimmed(staticControl(1, 2).description), std::string(249, 'a'));
 }
 
-TEST_F(SelectionSystemColourDialog, SelectDoubleClickAndEscape) {
-    pendingBackgroundKind = 3;
-    pendingBackgroundValue = 4;
-    test::onNextDialog([](HWND dialog) {
-        guard(dialog);
-        HWND list = test::findChild(dialog, 33, "ListBox");
-        selectListItem(list, 4);
-        test::click(test::findChild(dialog, 25, "Button"));
-    });
-    EXPECT_EQ(runSystemColourDialog(nullptr), 1);
-    EXPECT_EQ(pendingBackgroundKind, 2);
-    EXPECT_EQ(pendingBackgroundValue, 5);
+// Each list preselects the background's value when it is of the list's own kind, else the
+// first entry; "Select" and a double click choose, "Cancel" and Esc change nothing.
+TEST_F(SelectionDialogs, BackgroundListsPreselectAndChoose) {
+    const struct {
+        RunDialog run;
+        int32_t kind;
+        int count;
+        const char* last;
+        int32_t preset; // preselected at preset - 1
+    } lists[] = {{runSystemColourDialog, 2, 19, "COLOR_WINDOWTEXT", 7},
+                 {runStockBrushDialog, 3, 6, "WHITE_BRUSH", 4}};
+    for (const auto& l : lists) {
+        SCOPED_TRACE(l.last);
+        pendingBackgroundKind = l.kind;
+        pendingBackgroundValue = l.preset;
+        drive(0, l.run, [&](HWND dialog) {
+            EXPECT_EQ(test::windowText(dialog), "Select new background color");
+            HWND list = listOf(dialog);
+            EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), l.count);
+            EXPECT_EQ(listItem(list, l.count - 1), l.last);
+            EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), l.preset - 1);
+            EXPECT_EQ(GetFocus(), list);
+            EXPECT_EQ(test::windowText(control(dialog, 25)), "Select");
+            SendMessageA(list, LB_SETCURSEL, 1, 0);
+            test::click(control(dialog, 26));
+        });
+        EXPECT_EQ(pendingBackgroundKind, l.kind);
+        EXPECT_EQ(pendingBackgroundValue, l.preset);
 
-    test::onNextDialog([](HWND dialog) {
-        guard(dialog);
-        doubleClickListItem(test::findChild(dialog, 33, "ListBox"), 1);
-    });
-    EXPECT_EQ(runSystemColourDialog(nullptr), 1);
-    EXPECT_EQ(pendingBackgroundValue, 2);
-
-    test::onNextDialog([](HWND dialog) {
-        guard(dialog);
-        HWND list = test::findChild(dialog, 33, "ListBox");
-        selectListItem(list, 10);
-        pressKey(dialog, list, VK_ESCAPE);
-    });
-    EXPECT_EQ(runSystemColourDialog(nullptr), 0);
-    EXPECT_EQ(pendingBackgroundKind, 2);
-    EXPECT_EQ(pendingBackgroundValue, 2);
+        pendingBackgroundKind = 1; // a colour
+        drive(1, l.run, [](HWND dialog) {
+            EXPECT_EQ(SendMessageA(listOf(dialog), LB_GETCURSEL, 0, 0), 0);
+            SendMessageA(listOf(dialog), LB_SETCURSEL, 1, 0);
+            test::click(control(dialog, 25));
+        });
+        EXPECT_EQ(pendingBackgroundKind, l.kind);
+        EXPECT_EQ(pendingBackgroundValue, 2);
+        drive(1, l.run, [](HWND dialog) { doubleClickListItem(listOf(dialog), 2); });
+        EXPECT_EQ(pendingBackgroundValue, 3);
+        drive(0, l.run, [](HWND dialog) {
+            SendMessageA(listOf(dialog), LB_SETCURSEL, 0, 0);
+            pressKey(dialog, listOf(dialog), VK_ESCAPE);
+        });
+        EXPECT_EQ(pendingBackgroundValue, 3);
+    }
     EXPECT_TRUE(script.asked().empty());
 }
 
-TEST_F(SelectionStockBrushDialog, PreselectsTheBackgroundsStockBrushElseTheFirst) {
-    for (const ListCase c : {ListCase{3, 4, 3}, ListCase{3, 6, 5}, ListCase{2, 4, 0}}) {
-        pendingBackgroundKind = c.kind;
-        pendingBackgroundValue = c.value;
-        test::onNextDialog([&](HWND dialog) {
-            guard(dialog);
-            EXPECT_EQ(test::windowText(dialog), "Select new background color");
-            HWND list = test::findChild(dialog, 33, "ListBox");
-            ASSERT_NE(list, nullptr);
-            EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 6);
-            EXPECT_EQ(listItem(list, 0), "BLACK_BRUSH");
-            EXPECT_EQ(listItem(list, 4), "NULL_BRUSH");
-            EXPECT_EQ(listItem(list, 5), "WHITE_BRUSH");
-            EXPECT_EQ(listSelection(list), c.expected) << c.kind << ", " << c.value;
-            pressKey(dialog, list, VK_ESCAPE);
-        });
-        EXPECT_EQ(runStockBrushDialog(nullptr), 0);
-        EXPECT_EQ(pendingBackgroundKind, c.kind);
-        EXPECT_EQ(pendingBackgroundValue, c.value);
-    }
-}
-
-TEST_F(SelectionStockBrushDialog, NullBrushIsRefusedAndTheDialogStays) {
+// "Select", a double click and Enter each refuse the NULL_BRUSH, and the dialog stays.
+TEST_F(SelectionDialogs, StockBrushListRefusesTheNullBrush) {
     pendingBackgroundKind = 1;
     pendingBackgroundValue = 0x123456;
-    test::onNextDialog([&](HWND dialog) {
-        guard(dialog);
-        HWND list = test::findChild(dialog, 33, "ListBox");
-        HWND select = test::findChild(dialog, 25, "Button");
-        selectListItem(list, 4);
-        SetFocus(select);
-        test::click(select);
-        doubleClickListItem(list, 4);
-        pressKey(dialog, list, VK_RETURN);
-        ASSERT_EQ(script.asked().size(), 3u);
-        for (const test::AskedQuestion& q : script.asked()) {
-            EXPECT_EQ(q.text, "You can't select the NULL_BRUSH for background...");
-            EXPECT_EQ(q.caption, "Error");
-            EXPECT_EQ(q.flags, stopFlags);
+    const std::function<void(HWND, HWND)> tries[] = {
+        [](HWND dialog, HWND) { test::click(control(dialog, 25)); },
+        [](HWND, HWND list) { doubleClickListItem(list, 4); },
+        [](HWND dialog, HWND list) { pressKey(dialog, list, VK_RETURN); },
+    };
+    drive(1, runStockBrushDialog, [&](HWND dialog) {
+        HWND list = listOf(dialog);
+        SendMessageA(list, LB_SETCURSEL, 4, 0);
+        for (const auto& attempt : tries) {
+            SetFocus(control(dialog, 25));
+            attempt(dialog, list);
+            expectRefusal(dialog, list, "You can't select the NULL_BRUSH for background...",
+                          "Error");
+            script.clear();
         }
-        EXPECT_TRUE(IsWindowVisible(dialog));
-        EXPECT_EQ(GetFocus(), list);
         EXPECT_EQ(pendingBackgroundKind, 1);
-
-        selectListItem(list, 5);
-        test::click(select);
+        SendMessageA(list, LB_SETCURSEL, 5, 0);
+        test::click(control(dialog, 25));
     });
-    EXPECT_EQ(runStockBrushDialog(nullptr), 1);
     EXPECT_EQ(pendingBackgroundKind, 3);
     EXPECT_EQ(pendingBackgroundValue, 6);
 }
 
-// --- Standard cursors and icons ---
-
-// The combo box shows, item by item, the image of the expected system cursor or icon.
-void expectImageList(HWND combo, const std::vector<HICON>& expected) {
-    const int count = static_cast<int>(expected.size());
-    auto images = reinterpret_cast<HIMAGELIST>(SendMessageA(combo, CBEM_GETIMAGELIST, 0, 0));
-    ASSERT_NE(images, nullptr);
-    EXPECT_EQ(ImageList_GetImageCount(images), count);
-    int cx = 0, cy = 0;
-    ImageList_GetIconSize(images, &cx, &cy);
-    EXPECT_EQ(cx, 32);
-    EXPECT_EQ(cy, 32);
-    EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), count);
-    for (int k = 0; k < count; ++k) {
-        const int image = comboItem(combo, k).image;
-        EXPECT_EQ(closestImage(images, image, expected), k) << "item " << k;
-    }
-}
-
-std::vector<HICON> systemCursors() {
-    std::vector<HICON> cursors;
-    for (const char* id :
-         {IDC_APPSTARTING, IDC_ARROW, IDC_CROSS, IDC_HELP, IDC_IBEAM, IDC_NO, IDC_SIZEALL,
-          IDC_SIZENESW, IDC_SIZENS, IDC_SIZENWSE, IDC_SIZEWE, IDC_UPARROW, IDC_WAIT})
-        cursors.push_back(LoadCursorA(nullptr, id));
-    return cursors;
-}
-
-std::vector<HICON> systemIcons() {
-    std::vector<HICON> icons;
-    for (const char* id :
-         {IDI_APPLICATION, IDI_ASTERISK, IDI_EXCLAMATION, IDI_HAND, IDI_QUESTION, IDI_WINLOGO})
-        icons.push_back(LoadIconA(nullptr, id));
-    return icons;
-}
-
-TEST_F(SelectionStandardCursorDialog, ListsTheSystemCursorsWithImagesAndPreselects) {
-    pendingCursor = 5;
-    test::onNextDialog([](HWND dialog) {
-        guard(dialog);
-        EXPECT_EQ(test::windowText(dialog), "Select new standard cursor");
-        HWND combo = test::findChild(dialog, 33, "ComboBoxEx32");
-        ASSERT_NE(combo, nullptr);
-        expectImageList(combo, systemCursors());
-        EXPECT_EQ(comboItem(combo, 0).text, "IDC_APPSTARTING");
-        EXPECT_EQ(comboItem(combo, 1).text, "IDC_ARROW");
-        EXPECT_EQ(comboItem(combo, 12).text, "IDC_WAIT");
-        EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 4);
-        SendMessageA(combo, CB_SETCURSEL, 12, 0);
-        test::click(test::findChild(dialog, 25, "Button"));
-    });
-    EXPECT_EQ(runStandardCursorDialog(nullptr), 1);
-    EXPECT_EQ(pendingCursor, 13);
-
-    pendingCursor = 0; // outside the list: the first cursor
-    test::onNextDialog([](HWND dialog) {
-        guard(dialog);
-        HWND combo = test::findChild(dialog, 33, "ComboBoxEx32");
-        EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 0);
-        SendMessageA(combo, CB_SETCURSEL, 3, 0);
-        test::click(test::findChild(dialog, 26, "Button"));
-    });
-    EXPECT_EQ(runStandardCursorDialog(nullptr), 0);
-    EXPECT_EQ(pendingCursor, 0);
-}
-
-TEST_F(SelectionStandardIconDialog, WorksOnTheIconOrTheSmallIcon) {
+// Each item shows its system image; "Select" and Enter choose, "Cancel" changes nothing.
+TEST_F(SelectionDialogs, StandardImageListsShowTheSystemImagesAndChoose) {
+    const struct {
+        RunDialog run;
+        const char* caption;
+        bool cursors;
+        const char* first;
+        const char* last;
+        int32_t& chosen;
+    } lists[] = {
+        {runStandardCursorDialog, "Select new standard cursor", true, "IDC_APPSTARTING", "IDC_WAIT",
+         pendingCursor},
+        {runStandardIconDialog, "Select new standard icon", false, "IDI_APPLICATION", "IDI_WINLOGO",
+         pendingIcon},
+    };
     iconTarget = 0;
-    pendingIcon = 3;
-    pendingSmallIcon = 2;
-    test::onNextDialog([](HWND dialog) {
-        guard(dialog);
-        EXPECT_EQ(test::windowText(dialog), "Select new standard icon");
-        HWND combo = test::findChild(dialog, 33, "ComboBoxEx32");
-        ASSERT_NE(combo, nullptr);
-        expectImageList(combo, systemIcons());
-        EXPECT_EQ(comboItem(combo, 0).text, "IDI_APPLICATION");
-        EXPECT_EQ(comboItem(combo, 5).text, "IDI_WINLOGO");
-        EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 2);
-        SendMessageA(combo, CB_SETCURSEL, 5, 0);
-        test::click(test::findChild(dialog, 25, "Button"));
-    });
-    EXPECT_EQ(runStandardIconDialog(nullptr), 1);
-    EXPECT_EQ(pendingIcon, 6);
-    EXPECT_EQ(pendingSmallIcon, 2);
+    for (const auto& l : lists) {
+        SCOPED_TRACE(l.caption);
+        l.chosen = 3;
+        drive(1, l.run, [&](HWND dialog) {
+            EXPECT_EQ(test::windowText(dialog), l.caption);
+            HWND combo = comboOf(dialog);
+            ASSERT_NE(combo, nullptr);
+            const std::vector<HICON> images = systemImages(l.cursors);
+            expectImageList(combo, images);
+            EXPECT_EQ(comboItem(combo, 0).text, l.first);
+            EXPECT_EQ(comboItem(combo, static_cast<int>(images.size()) - 1).text, l.last);
+            EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 2);
+            SendMessageA(combo, CB_SETCURSEL, 5, 0);
+            test::click(control(dialog, 25));
+        });
+        EXPECT_EQ(l.chosen, 6);
+        drive(1, l.run, [](HWND dialog) {
+            SendMessageA(comboOf(dialog), CB_SETCURSEL, 3, 0);
+            pressKey(dialog, comboOf(dialog), VK_RETURN);
+        });
+        EXPECT_EQ(l.chosen, 4);
+        drive(0, l.run, [](HWND dialog) {
+            SendMessageA(comboOf(dialog), CB_SETCURSEL, 0, 0);
+            test::click(control(dialog, 26));
+        });
+        EXPECT_EQ(l.chosen, 4);
+    }
 
+    // The icon dialog works on the small icon when that is the target.
     iconTarget = 1;
-    test::onNextDialog([](HWND dialog) {
-        guard(dialog);
-        HWND combo = test::findChild(dialog, 33, "ComboBoxEx32");
-        EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 1);
-        SendMessageA(combo, CB_SETCURSEL, 3, 0);
-        pressKey(dialog, combo, VK_RETURN);
+    pendingSmallIcon = 2;
+    drive(1, runStandardIconDialog, [](HWND dialog) {
+        EXPECT_EQ(SendMessageA(comboOf(dialog), CB_GETCURSEL, 0, 0), 1);
+        SendMessageA(comboOf(dialog), CB_SETCURSEL, 0, 0);
+        test::click(control(dialog, 25));
     });
-    EXPECT_EQ(runStandardIconDialog(nullptr), 1);
-    EXPECT_EQ(pendingSmallIcon, 4);
-    EXPECT_EQ(pendingIcon, 6);
-
-    test::onNextDialog([](HWND dialog) {
-        guard(dialog);
-        HWND combo = test::findChild(dialog, 33, "ComboBoxEx32");
-        SendMessageA(combo, CB_SETCURSEL, 0, 0);
-        test::click(test::findChild(dialog, 26, "Button"));
-    });
-    EXPECT_EQ(runStandardIconDialog(nullptr), 0);
-    EXPECT_EQ(pendingSmallIcon, 4);
-    EXPECT_EQ(pendingIcon, 6);
+    EXPECT_EQ(pendingSmallIcon, 1);
+    EXPECT_EQ(pendingIcon, 4);
     EXPECT_TRUE(script.asked().empty());
 }
 
@@ -536,17 +435,19 @@ struct RectangleFields {
 
 RectangleFields rectangleFields(HWND dialog) {
     return {fieldBeside(dialog, " Bounding Rectangle Width ="),
-            fieldBeside(dialog, " Bounding Rectangle Height ="),
-            test::findChild(dialog, 25, "Button")};
+            fieldBeside(dialog, " Bounding Rectangle Height ="), control(dialog, 25)};
 }
 
-bool sameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+void expectRect(const RECT& r, LONG left, LONG top, LONG right, LONG bottom) {
+    EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom}),
+              (std::vector<LONG>{left, top, right, bottom}));
 }
 
-TEST_F(SelectionRectangleSizeDialog, PresetsFocusTabAndEnter) {
-    test::onNextDialog([](HWND dialog) {
-        guard(dialog);
+// Sizes beyond the screen are refused, each with the focus on its field; the screen's own size
+// is accepted, and without a backdrop the screen stands for its client area.
+TEST_F(SelectionDialogs, RectangleSizeAcceptsUpToTheScreen) {
+    boundingRect = {1, 2, 3, 4};
+    drive(1, runRectangleSizeDialog, [&](HWND dialog) {
         EXPECT_EQ(test::windowText(dialog), "Select bounding rectangle");
         EXPECT_NE(test::findChildByText(dialog, "Define the rectangle width and height"), nullptr);
         const RectangleFields f = rectangleFields(dialog);
@@ -556,81 +457,55 @@ TEST_F(SelectionRectangleSizeDialog, PresetsFocusTabAndEnter) {
         EXPECT_EQ(test::windowText(f.height), "600");
         EXPECT_TRUE(GetWindowLongA(f.width, GWL_STYLE) & ES_NUMBER);
         EXPECT_EQ(test::windowText(f.ok), "OK");
-        EXPECT_EQ(test::windowText(test::findChild(dialog, 26, "Button")), "Cancel");
+        EXPECT_EQ(test::windowText(control(dialog, 26)), "Cancel");
         EXPECT_EQ(GetFocus(), f.width);
         pressKey(dialog, f.width, VK_TAB);
         EXPECT_EQ(GetFocus(), f.height);
+
+        const struct {
+            const char* width;
+            const char* height;
+            const char* message;
+            HWND field;
+        } steps[] = {
+            {"1025", "768", "You can select width bigger than screen resolution...", f.width},
+            {"1024", "769", "You can select height bigger than screen resolution...", f.height},
+        };
+        for (const auto& step : steps) {
+            SetWindowTextA(f.width, step.width);
+            SetWindowTextA(f.height, step.height);
+            SetFocus(f.ok);
+            test::click(f.ok);
+            expectRefusal(dialog, step.field, step.message, "Error");
+            EXPECT_EQ(boundingRectShown, 0);
+            script.clear();
+        }
+        SetWindowTextA(f.height, "768");
         pressKey(dialog, f.height, VK_RETURN);
     });
-    EXPECT_EQ(runRectangleSizeDialog(nullptr), 1);
     EXPECT_TRUE(script.asked().empty());
     EXPECT_EQ(boundingRectShown, 1);
-    EXPECT_TRUE(sameRect(boundingRect, RECT{0, 0, 800, 600}));
-    // Without a backdrop the screen stands for its client area.
-    EXPECT_TRUE(sameRect(boundingRectOnScreen, RECT{112, 84, 912, 684}));
-}
-
-TEST_F(SelectionRectangleSizeDialog, RefusesInOrderAndFocusesTheFieldConcerned) {
-    struct Step {
-        const char* width;
-        const char* height;
-        const char* message;
-        bool widthField;
-    };
-    const Step steps[] = {
-        {"", "600", "Fill the field for rectangle width, please...", true},
-        {"0", "", "Check out the field for rectangle width, please...", true},
-        {"12a", "600", "Check out the field for rectangle width, please...", true},
-        {"1025", "", "You can select width bigger than screen resolution...", true},
-        {"1024", "", "Fill the field for rectangle height, please...", false},
-        {"1024", "0", "Check out the field for rectangle height, please...", false},
-        {"1024", "abc", "Check out the field for rectangle height, please...", false},
-        {"1024", "769", "You can select height bigger than screen resolution...", false},
-    };
-    boundingRect = {1, 2, 3, 4};
-    test::onNextDialog([&](HWND dialog) {
-        guard(dialog);
-        const RectangleFields f = rectangleFields(dialog);
-        for (const Step& step : steps) {
-            setText(f.width, step.width);
-            setText(f.height, step.height);
-            SetFocus(f.ok);
-            script.clear();
-            test::click(f.ok);
-            ASSERT_EQ(script.asked().size(), 1u) << step.width << " x " << step.height;
-            EXPECT_EQ(script.last().text, step.message);
-            EXPECT_EQ(script.last().caption, "Error");
-            EXPECT_EQ(script.last().flags, stopFlags);
-            EXPECT_EQ(GetFocus(), step.widthField ? f.width : f.height) << step.message;
-            EXPECT_TRUE(IsWindowVisible(dialog));
-            EXPECT_EQ(boundingRectShown, 0);
-        }
-        // Exactly the screen's size is accepted.
-        setText(f.height, "768");
-        script.clear();
-        test::click(f.ok);
-    });
-    EXPECT_EQ(runRectangleSizeDialog(nullptr), 1);
-    EXPECT_TRUE(script.asked().empty());
-    EXPECT_EQ(boundingRectShown, 1);
-    EXPECT_TRUE(sameRect(boundingRect, RECT{0, 0, 1024, 768}));
-    EXPECT_TRUE(sameRect(boundingRectOnScreen, RECT{0, 0, 1024, 768}));
+    expectRect(boundingRect, 0, 0, 1024, 768);
+    expectRect(boundingRectOnScreen, 0, 0, 1024, 768);
 }
 
 int backdropPaints = 0;
 
+// Counts the paints of the whole backdrop, not of a part that a closed dialog uncovered.
 LRESULT CALLBACK countPaints(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_PAINT) {
-        PAINTSTRUCT ps;
-        BeginPaint(window, &ps);
-        EndPaint(window, &ps);
-        ++backdropPaints;
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+    if (message != WM_PAINT)
+        return DefWindowProcA(window, message, wParam, lParam);
+    PAINTSTRUCT ps;
+    RECT client;
+    BeginPaint(window, &ps);
+    GetClientRect(window, &client);
+    backdropPaints += EqualRect(&ps.rcPaint, &client);
+    EndPaint(window, &ps);
+    return 0;
 }
 
-TEST_F(SelectionRectangleSizeDialog, CentresInTheBackdropAndRepaintsIt) {
+// The rectangle is centred in the backdrop, which is drawn again; Esc keeps everything.
+TEST_F(SelectionDialogs, RectangleSizeCentresInTheBackdropAndRepaintsIt) {
     WNDCLASSA backdropClass{};
     backdropClass.lpfnWndProc = countPaints;
     backdropClass.hInstance = GetModuleHandleA(nullptr);
@@ -643,153 +518,101 @@ TEST_F(SelectionRectangleSizeDialog, CentresInTheBackdropAndRepaintsIt) {
     test::pumpMessages();
     const int paintsBefore = backdropPaints;
 
-    test::onNextDialog([](HWND dialog) {
-        guard(dialog);
-        const RectangleFields f = rectangleFields(dialog);
-        setText(f.width, "800");
-        setText(f.height, "601");
-        test::click(f.ok);
-    });
-    EXPECT_EQ(runRectangleSizeDialog(nullptr), 1);
-    EXPECT_TRUE(sameRect(boundingRect, RECT{0, 0, 800, 601}));
-    EXPECT_TRUE(sameRect(boundingRectOnScreen, RECT{100, 50, 900, 651}));
+    for (const WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_ESCAPE}})
+        drive(key == VK_RETURN, runRectangleSizeDialog, [key](HWND dialog) {
+            const RectangleFields f = rectangleFields(dialog);
+            SetWindowTextA(f.width, key == VK_RETURN ? "800" : "300");
+            SetWindowTextA(f.height, "601");
+            pressKey(dialog, f.width, key);
+        });
+    expectRect(boundingRect, 0, 0, 800, 601);
+    expectRect(boundingRectOnScreen, 100, 50, 900, 651);
     EXPECT_TRUE(test::pumpUntil([&] { return backdropPaints > paintsBefore; }));
-
-    // "Cancel" (here Esc) keeps everything as it was.
-    boundingRectShown = 0;
-    test::onNextDialog([](HWND dialog) {
-        guard(dialog);
-        const RectangleFields f = rectangleFields(dialog);
-        setText(f.width, "300");
-        pressKey(dialog, f.width, VK_ESCAPE);
-    });
-    EXPECT_EQ(runRectangleSizeDialog(nullptr), 0);
-    EXPECT_EQ(boundingRectShown, 0);
-    EXPECT_TRUE(sameRect(boundingRect, RECT{0, 0, 800, 601}));
-    EXPECT_TRUE(sameRect(boundingRectOnScreen, RECT{100, 50, 900, 651}));
-
     DestroyWindow(backdropWindow);
     backdropWindow = nullptr;
 }
 
 // --- Pictures for review: only when ZIM_SCREENSHOT_DIR names a folder ---
 
-// Writes the screen area as a 24-bit BMP file.
-bool saveScreenArea(const RECT& area, const std::string& path) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
+// Writes the screen area, once the dialog has drawn itself, as a 24-bit BMP file.
+void capture(HWND dialog, const RECT& area, const std::string& path) {
+    RedrawWindow(dialog, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 300; Sleep(20))
+        test::pumpMessages();
+    const int width = area.right - area.left, height = area.bottom - area.top;
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = SelectObject(dc, bitmap);
     BitBlt(dc, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
     SelectObject(dc, old);
-
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<unsigned char> pixels(static_cast<size_t>(stride) * height);
+    BITMAPINFOHEADER info{sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<char> pixels(static_cast<size_t>((width * 3 + 3) & ~3) * height);
     GetDIBits(dc, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
               DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
-
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
+    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(offset + pixels.size()), 0, 0, offset};
     FILE* out = std::fopen(path.c_str(), "wb");
-    if (!out)
-        return false;
+    ASSERT_NE(out, nullptr) << path;
     std::fwrite(&file, sizeof file, 1, out);
     std::fwrite(&info, sizeof info, 1, out);
     std::fwrite(pixels.data(), 1, pixels.size(), out);
-    return std::fclose(out) == 0;
+    EXPECT_EQ(std::fclose(out), 0) << path;
 }
 
-void settle(HWND window) {
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < 300) {
-        test::pumpMessages();
-        Sleep(20);
-    }
-}
+class SelectionScreenshots : public SelectionDialogs {};
 
-class SelectionScreenshots : public SelectionDialogs {
-  protected:
-    // Captures the next dialog (and, for a combo box, once more with its list open), then
-    // closes it with `close`.
-    void capture(const std::string& name, std::function<void(HWND)> close) {
-        test::onNextDialog([this, name, close](HWND dialog) {
-            guard(dialog);
-            settle(dialog);
-            EXPECT_TRUE(saveScreenArea(screenRect(dialog), folder + "/" + name + ".bmp"));
-            if (HWND combo = test::findChild(dialog, 33, "ComboBoxEx32")) {
-                SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
-                settle(dialog);
-                COMBOBOXINFO info{};
-                info.cbSize = sizeof info;
-                GetComboBoxInfo(
-                    reinterpret_cast<HWND>(SendMessageA(combo, CBEM_GETCOMBOCONTROL, 0, 0)), &info);
-                RECT area = screenRect(dialog);
-                RECT list = screenRect(info.hwndList);
-                UnionRect(&area, &area, &list);
-                EXPECT_TRUE(saveScreenArea(area, folder + "/" + name + "_open.bmp"));
-                SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
-            }
-            close(dialog);
-        });
-    }
-
-    std::string folder;
-};
-
-void clickCancel(HWND dialog) {
-    test::click(test::findChild(dialog, 26, "Button"));
-}
-
-void describeAndAccept(HWND dialog) {
-    setText(childrenOfClass(dialog, "Edit").at(0), "Screenshot");
-    test::click(test::findChild(dialog, 25, "Button"));
-}
-
+// Each dialog, and a combo box's once more with its list open; then the dialog is cancelled,
+// or given a description when it has no "Cancel".
 TEST_F(SelectionScreenshots, EachDialog) {
-    const char* folderName = std::getenv("ZIM_SCREENSHOT_DIR");
-    if (!folderName || !*folderName)
+    const char* folder = std::getenv("ZIM_SCREENSHOT_DIR");
+    if (!folder || !*folder)
         return;
-    folder = folderName;
     buildDefaultProject();
-    currentWindow = 1;
-    selectedButton = 1;
-    selectedStatic = 1;
+    currentWindow = selectedButton = selectedStatic = 1;
     pendingBackgroundKind = 2;
     pendingBackgroundValue = 5;
     pendingCursor = 2;
     iconTarget = 0;
     pendingIcon = 1;
-
-    capture("description_button", describeAndAccept);
-    runDescriptionPrompt(nullptr, NewControlKind::button);
-    capture("description_static", describeAndAccept);
-    runDescriptionPrompt(nullptr, NewControlKind::staticControl);
-    capture("system_colours", clickCancel);
-    runSystemColourDialog(nullptr);
-    capture("stock_brushes", clickCancel);
-    runStockBrushDialog(nullptr);
-    capture("standard_cursors", clickCancel);
-    runStandardCursorDialog(nullptr);
-    capture("standard_icons", clickCancel);
-    runStandardIconDialog(nullptr);
-    capture("bounding_rectangle", clickCancel);
-    runRectangleSizeDialog(nullptr);
+    const struct {
+        const char* name;
+        RunDialog run;
+        int result; // a description prompt cannot be cancelled
+    } dialogs[] = {
+        {"description_button", runButtonPrompt, 1},
+        {"description_static", runStaticPrompt, 1},
+        {"system_colours", runSystemColourDialog, 0},
+        {"stock_brushes", runStockBrushDialog, 0},
+        {"standard_cursors", runStandardCursorDialog, 0},
+        {"standard_icons", runStandardIconDialog, 0},
+        {"bounding_rectangle", runRectangleSizeDialog, 0},
+    };
+    for (const auto& d : dialogs)
+        drive(d.result, d.run, [name = std::string(folder) + "/" + d.name](HWND dialog) {
+            capture(dialog, screenRect(dialog), name + ".bmp");
+            if (HWND combo = comboOf(dialog)) {
+                SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+                COMBOBOXINFO info{};
+                info.cbSize = sizeof info;
+                GetComboBoxInfo(
+                    reinterpret_cast<HWND>(SendMessageA(combo, CBEM_GETCOMBOCONTROL, 0, 0)), &info);
+                RECT area = screenRect(dialog), list = screenRect(info.hwndList);
+                UnionRect(&area, &area, &list);
+                capture(dialog, area, name + "_open.bmp");
+                SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+            }
+            if (HWND cancel = control(dialog, 26)) {
+                test::click(cancel);
+            } else {
+                SetWindowTextA(FindWindowExA(dialog, nullptr, "Edit", nullptr), "Screenshot");
+                test::click(control(dialog, 25));
+            }
+        });
 }
 
 } // namespace
