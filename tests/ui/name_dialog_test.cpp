@@ -54,7 +54,9 @@ class NameDialogs : public ::testing::Test {
     fs::path previousDirectory_;
 };
 
-HWND control(HWND dialog, int id) { return GetDlgItem(dialog, id); }
+HWND control(HWND dialog, int id) {
+    return GetDlgItem(dialog, id);
+}
 
 void typeName(HWND dialog, const std::string& text) {
     SetWindowTextA(control(dialog, 34), text.c_str());
@@ -179,6 +181,30 @@ TEST_F(NameDialogs, SaveAndGeneratorDialogsStartFromTheOpenProjectsName) {
     test::onNextDialog([](HWND dialog) { test::click(control(dialog, 25)); });
     EXPECT_EQ(nameDialog(NameDialogKind::generator, chosen), 2);
     EXPECT_EQ(chosen, "Alpha");
+}
+
+// Pictures of the four dialogs for review, when ZIM_SCREENSHOT_DIR names a folder.
+TEST_F(NameDialogs, Screenshots) {
+    const std::string folder = test::screenshotFolder();
+    if (folder.empty())
+        return;
+    const struct {
+        NameDialogKind kind;
+        const char* name;
+    } dialogs[] = {{NameDialogKind::newProject, "name_new_project"},
+                   {NameDialogKind::load, "name_load"},
+                   {NameDialogKind::save, "name_save"},
+                   {NameDialogKind::generator, "name_generator"}};
+    for (const auto& d : dialogs) {
+        test::onNextDialog([path = folder + "/" + d.name + ".bmp"](HWND dialog) {
+            RECT area;
+            GetWindowRect(dialog, &area);
+            test::captureScreen(dialog, area, path);
+            test::click(control(dialog, 26));
+        });
+        std::string chosen;
+        EXPECT_EQ(nameDialog(d.kind, chosen), 0);
+    }
 }
 
 } // namespace

@@ -534,36 +534,6 @@ TEST_F(SelectionDialogs, RectangleSizeCentresInTheBackdropAndRepaintsIt) {
 
 // --- Pictures for review: only when ZIM_SCREENSHOT_DIR names a folder ---
 
-// Writes the screen area, once the dialog has drawn itself, as a 24-bit BMP file.
-void capture(HWND dialog, const RECT& area, const std::string& path) {
-    RedrawWindow(dialog, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    for (const DWORD start = GetTickCount(); GetTickCount() - start < 300; Sleep(20))
-        test::pumpMessages();
-    const int width = area.right - area.left, height = area.bottom - area.top;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    BitBlt(dc, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    SelectObject(dc, old);
-    BITMAPINFOHEADER info{sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<char> pixels(static_cast<size_t>((width * 3 + 3) & ~3) * height);
-    GetDIBits(dc, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-              DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
-    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(offset + pixels.size()), 0, 0, offset};
-    FILE* out = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(out, nullptr) << path;
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&info, sizeof info, 1, out);
-    std::fwrite(pixels.data(), 1, pixels.size(), out);
-    EXPECT_EQ(std::fclose(out), 0) << path;
-}
-
 class SelectionScreenshots : public SelectionDialogs {};
 
 // Each dialog, and a combo box's once more with its list open; then the dialog is cancelled,
@@ -594,7 +564,7 @@ TEST_F(SelectionScreenshots, EachDialog) {
     };
     for (const auto& d : dialogs)
         drive(d.result, d.run, [name = std::string(folder) + "/" + d.name](HWND dialog) {
-            capture(dialog, screenRect(dialog), name + ".bmp");
+            test::captureScreen(dialog, screenRect(dialog), name + ".bmp");
             if (HWND combo = comboOf(dialog)) {
                 SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
                 COMBOBOXINFO info{};
@@ -603,7 +573,7 @@ TEST_F(SelectionScreenshots, EachDialog) {
                     reinterpret_cast<HWND>(SendMessageA(combo, CBEM_GETCOMBOCONTROL, 0, 0)), &info);
                 RECT area = screenRect(dialog), list = screenRect(info.hwndList);
                 UnionRect(&area, &area, &list);
-                capture(dialog, area, name + "_open.bmp");
+                test::captureScreen(dialog, area, name + "_open.bmp");
                 SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
             }
             if (HWND cancel = control(dialog, 26)) {

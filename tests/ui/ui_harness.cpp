@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
 namespace zim::test {
 
 namespace {
@@ -95,7 +99,9 @@ void onNextDialog(std::function<void(HWND)> action) {
     pendingActions.push_back(std::move(action));
 }
 
-bool dialogActionsDone() { return pendingActions.empty(); }
+bool dialogActionsDone() {
+    return pendingActions.empty();
+}
 
 void pumpMessages() {
     MSG msg;
@@ -163,6 +169,42 @@ HWND findChildByText(HWND parent, const std::string& text) {
     return search.found;
 }
 
-void click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
+void click(HWND button) {
+    SendMessageA(button, BM_CLICK, 0, 0);
+}
+
+void captureScreen(HWND window, const RECT& area, const std::string& path) {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 300; Sleep(20))
+        pumpMessages();
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    BitBlt(dc, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    SelectObject(dc, old);
+    BITMAPINFOHEADER info{sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<char> pixels(static_cast<size_t>((width * 3 + 3) & ~3) * height);
+    GetDIBits(dc, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+              DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
+    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(offset + pixels.size()), 0, 0, offset};
+    FILE* out = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(out, nullptr) << path;
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&info, sizeof info, 1, out);
+    std::fwrite(pixels.data(), 1, pixels.size(), out);
+    EXPECT_EQ(std::fclose(out), 0) << path;
+}
+
+std::string screenshotFolder() {
+    const char* folder = std::getenv("ZIM_SCREENSHOT_DIR");
+    return folder ? folder : "";
+}
 
 } // namespace zim::test

@@ -34,8 +34,7 @@ class ScriptedQuestions : public UserQuestions {
     const AskedQuestion& last() const { return asked_.back(); }
     void clear() { asked_.clear(); }
 
-    int messageBox(HWND, const std::string& text, const std::string& caption,
-                   UINT flags) override;
+    int messageBox(HWND, const std::string& text, const std::string& caption, UINT flags) override;
     int chooseColour(HWND, int initialColour) override;
     bool chooseFont(HWND, LOGFONTA&, COLORREF&) override { return false; }
     bool openFile(HINSTANCE, HWND, const std::string& title, const std::string& filter,
@@ -74,5 +73,11 @@ HWND findChild(HWND parent, int id, const char* className = nullptr);
 HWND findChildByText(HWND parent, const std::string& text);
 // Clicks a button as a user would (BM_CLICK).
 void click(HWND button);
+
+// Writes a screen area, once `window` has drawn itself, as a 24-bit BMP file (pictures for
+// review, taken only when ZIM_SCREENSHOT_DIR names a folder; see screenshotFolder).
+void captureScreen(HWND window, const RECT& area, const std::string& path);
+// The folder of ZIM_SCREENSHOT_DIR, or "" when pictures are not wanted.
+std::string screenshotFolder();
 
 } // namespace zim::test
