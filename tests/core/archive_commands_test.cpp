@@ -20,6 +20,7 @@ namespace zim {
 namespace {
 
 namespace fs = std::filesystem;
+using test::bytesOf;
 using test::readBytes;
 using test::writeBytes;
 using Tree = std::map<std::string, std::string>;
@@ -31,10 +32,6 @@ constexpr const char* cancel = "<cancel>";
 const std::string createCaption = "Create New Project...";
 const std::string loadCaption = "Load Project...";
 const std::string saveCaption = "Save Current Project...";
-
-std::vector<char> bytesOf(const std::string& text) {
-    return {text.begin(), text.end()};
-}
 
 struct Asked {
     std::string text;

@@ -8,13 +8,10 @@ namespace zim {
 namespace {
 
 namespace fs = std::filesystem;
+using test::bytesOf;
 using test::readBytes;
 using test::TempDir;
 using test::writeBytes;
-
-std::vector<char> bytesOf(const std::string& text) {
-    return {text.begin(), text.end()};
-}
 
 bool mentions(const FileFailures& failures, std::size_t k, const std::string& what) {
     return k < failures.list().size() && failures.list()[k].find(what) != std::string::npos;

@@ -16,6 +16,7 @@ namespace zim {
 namespace {
 
 namespace fs = std::filesystem;
+using test::bytesOf;
 using test::readBytes;
 using test::writeBytes;
 using Asked = std::tuple<std::string, std::string, unsigned>; // text, caption, flags
@@ -70,10 +71,6 @@ Names entriesOf(const fs::path& directory) {
     for (const fs::directory_entry& entry : fs::directory_iterator(directory))
         names.insert(entry.path().filename().string());
     return names;
-}
-
-std::vector<char> bytesOf(const std::string& text) {
-    return {text.begin(), text.end()};
 }
 
 class GenerateCommand : public ::testing::Test {

@@ -17,14 +17,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::addImageButton;
+using test::bytesOf;
 using test::readBytes;
 using test::startProject;
 using test::TempDir;
 using test::writeBytes;
-
-std::vector<char> bytesOf(const std::string& text) {
-    return {text.begin(), text.end()};
-}
 
 std::set<std::string> filesIn(const fs::path& directory) {
     std::set<std::string> names;

@@ -14,13 +14,10 @@ namespace zim {
 namespace {
 
 namespace fs = std::filesystem;
+using test::bytesOf;
 using test::readBytes;
 using test::TempDir;
 using test::writeBytes;
-
-std::vector<char> bytesOf(const std::string& text) {
-    return {text.begin(), text.end()};
-}
 
 struct ToolRun {
     int code;

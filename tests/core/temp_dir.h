@@ -31,6 +31,8 @@ class TempDir {
     std::filesystem::path path_;
 };
 
+inline std::vector<char> bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
+
 inline std::vector<char> readBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::vector<char>(std::istreambuf_iterator<char>(in), {});
