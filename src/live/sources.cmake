@@ -1,0 +1,3 @@
+list(APPEND ZIM_CORE_SOURCES
+    live/window_placement.cpp
+)
