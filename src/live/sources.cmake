@@ -1,4 +1,6 @@
 list(APPEND ZIM_CORE_SOURCES
+    live/edit_drag.cpp
+    live/edit_geometry.cpp
     live/image_draw_plan.cpp
     live/image_drawing.cpp
     live/image_placement.cpp
