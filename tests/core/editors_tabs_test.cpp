@@ -1,0 +1,126 @@
+#include "editors/frame/editor_tabs.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "editors/frame/placement_tooltips.h"
+
+namespace zim {
+namespace {
+
+struct Tab {
+    std::string caption;
+    EditorPage page;
+};
+
+std::vector<Tab> tabsOf(int32_t objectKind, int32_t controlKind) {
+    std::vector<Tab> tabs;
+    for (const EditorTab& t : editorTabs(objectKind, controlKind))
+        tabs.push_back({t.caption, t.page});
+    return tabs;
+}
+
+void expectTabs(int32_t objectKind, int32_t controlKind, const std::vector<Tab>& expected) {
+    const std::vector<Tab> tabs = tabsOf(objectKind, controlKind);
+    ASSERT_EQ(tabs.size(), expected.size()) << objectKind << "/" << controlKind;
+    for (std::size_t i = 0; i < tabs.size(); ++i) {
+        EXPECT_EQ(tabs[i].caption, expected[i].caption) << objectKind << "/" << controlKind;
+        EXPECT_EQ(tabs[i].page, expected[i].page) << objectKind << "/" << controlKind;
+    }
+}
+
+TEST(EditorsTabs, EachObjectAndControlKindShowsItsTabs) {
+    using P = EditorPage;
+    expectTabs(
+        5, 0, {{"Standard Parameters", P::classicButtonBasic}, {"Styles", P::classicButtonStyles}});
+    expectTabs(5, 1,
+               {{"Standard Parameters", P::imageButtonBasic},
+                {"Styles", P::imageButtonStyles},
+                {"Extended Styles", P::imageButtonExtendedStyles},
+                {"Misc. Parameters", P::imageButtonMisc}});
+    expectTabs(5, 2, {});
+    expectTabs(5, 3, {});
+    expectTabs(6, 0,
+               {{"Standard Parameters", P::textStaticBasic}, {"Styles", P::textStaticStyles}});
+    expectTabs(6, 1, {{"Standard Parameters", P::graphicsStaticBasic}});
+    expectTabs(6, 2,
+               {{"Standard Parameters", P::imageStaticBasic},
+                {"Background Image", P::imageStaticBackgroundImage}});
+    expectTabs(6, 3, {});
+    const std::vector<Tab> windowTabs = {{"Type/Appearance/Size", P::windowTypeAppearanceSize},
+                                         {"Background Data", P::windowClassData},
+                                         {"Window Style(s)", P::windowStyles},
+                                         {"Background Images", P::windowBackgroundImages},
+                                         {"Buttons and Static Controls", P::windowControls}};
+    expectTabs(3, 0, windowTabs);
+    expectTabs(4, 0, windowTabs);
+    for (int32_t kind : {0, 1, 2}) {
+        expectTabs(kind, 0, {});
+        EXPECT_NE(directPage(kind), P::none);
+    }
+    EXPECT_EQ(directPage(0), P::program);
+    EXPECT_EQ(directPage(1), P::wallpaper);
+    EXPECT_EQ(directPage(2), P::backgroundImage);
+    for (int32_t kind : {3, 4, 5, 6, 7})
+        EXPECT_EQ(directPage(kind), P::none) << kind;
+}
+
+TEST(EditorsTabs, TooltipsOfButtonStaticAndWindowTabs) {
+    const char* button[] = {"Here you can set basic parameters - button type, size and position...",
+                            "Here you can select additional styles for the button...",
+                            "Here you can select extended styles for the button...",
+                            "Here you can insert background image to be displayed on the button...",
+                            ""};
+    const char* staticControl[] = {
+        "Here you can set basic parameters - static control size and position...",
+        "Here you can select styles for the static control...",
+        "Here you can select extended styles for the Static...",
+        "Here you can insert background image to be displayed on the static control...", ""};
+    const char* window[] = {
+        "Here you can set basic parameters - window type (standard or dialog), appearance type, "
+        "window size and position...",
+        "Here you can set basic parameters of window class - icons, cursor, style and "
+        "background color...",
+        "Here you can set style and extended style for window...",
+        "Here you can insert various background images to be displayed on the window...",
+        "Here you can insert control elements - buttons and static controls on your window..."};
+    for (int position = 0; position <= 4; ++position) {
+        SCOPED_TRACE(position);
+        for (int32_t kind : {0, 1})
+            EXPECT_STREQ(tabTooltip(5, kind, position), button[position]);
+        for (int32_t kind : {0, 1})
+            EXPECT_STREQ(tabTooltip(6, kind, position), staticControl[position]);
+        EXPECT_STREQ(tabTooltip(3, 0, position), window[position]);
+        EXPECT_STREQ(tabTooltip(4, 0, position), window[position]);
+        EXPECT_STREQ(tabTooltip(0, 0, position), "");
+    }
+    // An image static's second tab holds its image.
+    EXPECT_STREQ(tabTooltip(6, 2, 1),
+                 "Here you can insert background image to be displayed on the static control...");
+    EXPECT_STREQ(tabTooltip(6, 2, 0), staticControl[0]);
+    EXPECT_STREQ(tabTooltip(5, 0, 5), "");
+    EXPECT_STREQ(tabTooltip(5, 0, -1), "");
+}
+
+TEST(EditorsTabs, FrameTitlesAndPlacementTooltips) {
+    const char* titles[] = {
+        "ZIM Program - Basic Parameters",          "ZIM Wallpaper - Basic Parameters",
+        "ZIM Background Image - Basic Parameters", "ZIM Window - Basic Parameters",
+        "ZIM Window - Basic Parameters",           "ZIM Button - Basic Parameters",
+        "ZIM Static Control - Basic Parameters"};
+    for (int32_t kind = 0; kind <= 6; ++kind)
+        EXPECT_STREQ(frameTitle(kind), titles[kind]) << kind;
+    EXPECT_STREQ(frameTitle(7), "");
+    EXPECT_STREQ(frameTitle(-1), "");
+
+    const char* grid[] = {"(X-left,Y-top)",    "(X-center,Y-top)",    "(X-right,Y-top)",
+                          "(X-left,Y-center)", "(X-center,Y-center)", "(X-right,Y-center)",
+                          "(X-left,Y-down)",   "(X-center,Y-down)",   "(X-right,Y-down)"};
+    for (int i = 0; i < 9; ++i)
+        EXPECT_STREQ(placementTooltips()[i], grid[i]) << i;
+}
+
+} // namespace
+} // namespace zim
