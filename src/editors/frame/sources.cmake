@@ -1,5 +1,7 @@
 list(APPEND ZIM_CORE_SOURCES
+    editors/frame/editing_session.cpp
     editors/frame/editor_tabs.cpp
     editors/frame/frame_layout.cpp
+    editors/frame/kind_selector.cpp
     editors/frame/placement_tooltips.cpp
 )

@@ -1,0 +1,276 @@
+#include "editors/frame/editing_session.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+#include "model/default_project.h"
+#include "model/project.h"
+#include "model/text_field.h"
+
+namespace zim {
+namespace {
+
+template <class T> bool sameBytes(const T& a, const T& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+class EditorsSession : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        buildDefaultProject();
+        std::memset(&buttonCopy, 0, sizeof buttonCopy);
+        std::memset(&staticCopy, 0, sizeof staticCopy);
+    }
+
+    ButtonControl buttonCopy;
+    StaticControl staticCopy;
+    int32_t unsaved = 0;
+    EditingSession session{{project(), buttonCopy, staticCopy, unsaved}};
+};
+
+void expectViewState(const EditingSession& session, bool treeEnabled) {
+    const FrameEnabling e = session.enabling();
+    EXPECT_EQ(session.state(), EditorState::view);
+    EXPECT_TRUE(e.editButton);
+    EXPECT_FALSE(e.restoreButton);
+    EXPECT_FALSE(e.saveButton);
+    EXPECT_FALSE(e.page);
+    EXPECT_EQ(e.structureTree, treeEnabled);
+}
+
+void expectEditState(const EditingSession& session) {
+    const FrameEnabling e = session.enabling();
+    EXPECT_EQ(session.state(), EditorState::edit);
+    EXPECT_FALSE(e.editButton);
+    EXPECT_TRUE(e.restoreButton);
+    EXPECT_TRUE(e.saveButton);
+    EXPECT_TRUE(e.page);
+    EXPECT_FALSE(e.structureTree);
+}
+
+TEST_F(EditorsSession, EveryObjectOpensInViewStateAndMarksTheProjectUnsaved) {
+    const struct {
+        int32_t code;
+        ObjectSelection selection;
+        const char* title;
+        EditorPage page;
+        bool tabControl;
+    } objects[] = {
+        {0, {0, 0, 0}, "ZIM Program - Basic Parameters", EditorPage::program, false},
+        {1, {1, 0, 0}, "ZIM Wallpaper - Basic Parameters", EditorPage::wallpaper, false},
+        {2,
+         {2, 0, 1},
+         "ZIM Background Image - Basic Parameters",
+         EditorPage::backgroundImage,
+         false},
+        {300100, {3, 1, 0}, "ZIM Window - Basic Parameters", EditorPage::none, true},
+        {400100, {4, 1, 0}, "ZIM Window - Basic Parameters", EditorPage::none, true},
+        {500101, {5, 1, 1}, "ZIM Button - Basic Parameters", EditorPage::none, false},
+        {600101, {6, 1, 1}, "ZIM Static Control - Basic Parameters", EditorPage::none, false},
+    };
+    for (const auto& o : objects) {
+        SCOPED_TRACE(o.code);
+        unsaved = 0;
+        ASSERT_TRUE(session.open(o.code));
+        EXPECT_EQ(unsaved, 1);
+        EXPECT_EQ(session.selection(), o.selection);
+        EXPECT_STREQ(session.title(), o.title);
+        EXPECT_EQ(session.currentPage(), o.page);
+        EXPECT_EQ(session.currentTab(), noTab);
+        expectViewState(session, true);
+        EXPECT_EQ(session.enabling().tabControl, o.tabControl);
+    }
+}
+
+TEST_F(EditorsSession, ObjectsNotInUseOpenNothing) {
+    // Button 2 and static 2 of window 1, window 2, image 1 of window 1, and a damaged count.
+    for (int32_t code : {500102, 600102, 300200, 500201, 200101, 700101}) {
+        EXPECT_FALSE(session.open(code)) << code;
+        EXPECT_FALSE(session.isOpen()) << code;
+        EXPECT_FALSE(session.enabling().editButton) << code;
+    }
+    EXPECT_EQ(unsaved, 0);
+    window(1).buttonCount = 250;
+    EXPECT_TRUE(session.open(buttonCode(1, 100)));
+    EXPECT_FALSE(session.open(buttonCode(1, 101)));
+}
+
+// A whole edit of a button or static: the working copy is the record until Save.
+template <class Record>
+void expectWorkingCopyProtocol(EditingSession& session, Record& copy, Record& record,
+                               const Record& neighbour, int32_t code) {
+    const Record original = record;
+    const Record neighbourBefore = neighbour;
+    ASSERT_TRUE(session.open(code));
+    EXPECT_TRUE(sameBytes(copy, record));
+
+    EXPECT_EQ(session.edit(), StepResult::applied);
+    expectEditState(session);
+    EXPECT_TRUE(session.enabling().tabControl);
+    setCaption(copy.text, "Changed");
+    copy.x = 77;
+    EXPECT_TRUE(sameBytes(record, original)) << "the record changes on Save only";
+
+    EXPECT_EQ(session.restore(), StepResult::tabsReset);
+    expectViewState(session, true);
+    EXPECT_FALSE(session.enabling().tabControl);
+    EXPECT_TRUE(sameBytes(copy, original));
+    EXPECT_TRUE(sameBytes(record, original));
+
+    session.edit();
+    setCaption(copy.text, "Saved");
+    copy.width = 123;
+    copy.hwnd = 99; // live slots travel with the record too
+    EXPECT_EQ(session.save(), StepResult::applied);
+    expectViewState(session, true);
+    EXPECT_TRUE(sameBytes(record, copy));
+    EXPECT_EQ(shown(record.text), "Saved");
+    EXPECT_TRUE(sameBytes(neighbour, neighbourBefore));
+}
+
+TEST_F(EditorsSession, ButtonEditRestoreAndSaveGoThroughTheWorkingCopy) {
+    window(1).buttonCount = 2;
+    button(1, 2) = button(1, 1);
+    expectWorkingCopyProtocol(session, buttonCopy, button(1, 2), button(1, 1), buttonCode(1, 2));
+}
+
+TEST_F(EditorsSession, StaticEditRestoreAndSaveGoThroughTheWorkingCopy) {
+    window(1).staticCount = 2;
+    staticControl(1, 2) = staticControl(1, 1);
+    expectWorkingCopyProtocol(session, staticCopy, staticControl(1, 1), staticControl(1, 2),
+                              staticCode(1, 1));
+}
+
+TEST_F(EditorsSession, PagesWithoutWorkingCopyLeaveTheProjectToTheirOwnSave) {
+    const auto before = std::make_unique<Project>(project());
+    buttonCopy.x = 4242;
+    for (int32_t code : {0, 1, 2, 300100, 400100}) {
+        SCOPED_TRACE(code);
+        ASSERT_TRUE(session.open(code));
+        EXPECT_EQ(session.edit(), StepResult::applied);
+        expectEditState(session);
+        EXPECT_EQ(session.restore(), StepResult::applied);
+        expectViewState(session, true);
+        session.edit();
+        EXPECT_EQ(session.save(), StepResult::applied);
+        expectViewState(session, true);
+    }
+    EXPECT_TRUE(sameBytes(project(), *before));
+    EXPECT_EQ(buttonCopy.x, 4242);
+}
+
+TEST_F(EditorsSession, StepsOutOfTurnChangeNothing) {
+    ASSERT_TRUE(session.open(buttonCode(1, 1)));
+    buttonCopy.x = 500;
+    EXPECT_EQ(session.save(), StepResult::ignored);
+    EXPECT_EQ(session.restore(), StepResult::ignored);
+    EXPECT_EQ(button(1, 1).x, 10);
+    EXPECT_EQ(buttonCopy.x, 500);
+    session.edit();
+    EXPECT_EQ(session.edit(), StepResult::ignored);
+    expectEditState(session);
+
+    session.close();
+    EXPECT_EQ(session.edit(), StepResult::ignored);
+    EXPECT_EQ(session.chooseKind(windowsDrawnButtonRadio), StepResult::ignored);
+    EXPECT_FALSE(session.showTab(0).has_value());
+}
+
+TEST_F(EditorsSession, SwitchingButtonTabsInEditStateLosesNothing) {
+    ASSERT_TRUE(session.open(buttonCode(1, 1)));
+    EXPECT_EQ(session.showTab(0), EditorPage::classicButtonBasic);
+    EXPECT_FALSE(session.showTab(0).has_value()) << "the current tab is not shown again";
+    session.edit();
+    buttonCopy.y = 321;
+    EXPECT_EQ(session.showTab(1), EditorPage::classicButtonStyles);
+    EXPECT_EQ(session.currentPage(), EditorPage::classicButtonStyles);
+    EXPECT_EQ(session.showTab(4), EditorPage::none) << "a tab without page leaves the area empty";
+    EXPECT_FALSE(session.showTab(5).has_value());
+    EXPECT_FALSE(session.showTab(-1).has_value());
+    EXPECT_EQ(session.currentTab(), 4);
+    EXPECT_EQ(session.showTab(0), EditorPage::classicButtonBasic);
+    EXPECT_EQ(buttonCopy.y, 321);
+    expectEditState(session);
+    session.save();
+    EXPECT_EQ(button(1, 1).y, 321);
+    EXPECT_EQ(session.currentTab(), 0) << "Save keeps the page on show";
+}
+
+TEST_F(EditorsSession, WindowTabsAndTitleFollowTheWindowPageState) {
+    ASSERT_TRUE(session.open(windowCode(0, 1)));
+    EXPECT_EQ(session.showTab(0), EditorPage::windowTypeAppearanceSize);
+    EXPECT_TRUE(session.enabling().tabControl);
+    EXPECT_FALSE(session.enabling().windowTitle);
+    session.edit();
+    EXPECT_TRUE(session.enabling().windowTitle);
+    EXPECT_FALSE(session.enabling().tabControl);
+    EXPECT_FALSE(session.showTab(2).has_value()) << "pending values stay until Save or Restore";
+    session.save();
+    EXPECT_EQ(session.showTab(2), EditorPage::windowStyles);
+    session.edit();
+    EXPECT_FALSE(session.enabling().windowTitle) << "only the first page edits the title";
+}
+
+TEST_F(EditorsSession, KindChangeReachesTheProjectOnlyThroughSave) {
+    ASSERT_TRUE(session.open(buttonCode(1, 1)));
+    session.showTab(0);
+    session.edit();
+    EXPECT_EQ(session.chooseKind(windowsDrawnButtonRadio), StepResult::tabsReset);
+    expectViewState(session, false); // the tree waits for Save or Restore
+    EXPECT_EQ(session.currentTab(), noTab);
+    EXPECT_EQ(session.tabs().size(), 4u);
+    EXPECT_EQ(button(1, 1).kind, 0);
+
+    session.edit();
+    session.save();
+    expectViewState(session, true);
+    EXPECT_EQ(button(1, 1).kind, 1);
+    EXPECT_EQ(button(1, 1).buttonStyles[11], 1); // BS_BITMAP
+}
+
+TEST_F(EditorsSession, OwnerDrawnThenRestoreGivesBackTheClassicButton) {
+    const ButtonControl original = button(1, 1);
+    ASSERT_TRUE(session.open(buttonCode(1, 1)));
+    EXPECT_EQ(session.chooseKind(windowsDrawnButtonRadio), StepResult::tabsReset);
+    expectViewState(session, true); // changed in view state: the tree stays usable
+    session.edit();
+    EXPECT_EQ(session.restore(), StepResult::tabsReset);
+    EXPECT_TRUE(sameBytes(buttonCopy, original));
+    EXPECT_TRUE(sameBytes(button(1, 1), original));
+    ASSERT_EQ(session.tabs().size(), 2u);
+    EXPECT_TRUE(session.kindRadios()[0].checked);
+    EXPECT_FALSE(session.kindRadios()[1].checked);
+}
+
+TEST_F(EditorsSession, ClickingTheCurrentKindKeepsTheEdit) {
+    ASSERT_TRUE(session.open(staticCode(1, 1)));
+    session.showTab(1);
+    session.edit();
+    staticCopy.x = 1;
+    EXPECT_EQ(session.chooseKind(textStaticRadio), StepResult::ignored);
+    EXPECT_EQ(session.chooseKind(ownerDrawnStaticRadio), StepResult::ignored);
+    expectEditState(session);
+    EXPECT_EQ(session.currentTab(), 1);
+    EXPECT_EQ(staticCopy.x, 1);
+}
+
+TEST_F(EditorsSession, ButtonOfAKindDrawnElsewhereShowsOwnerDrawnCheckedAndNoTabs) {
+    for (int32_t kind : {2, 3}) {
+        button(1, 1).kind = kind;
+        ASSERT_TRUE(session.open(buttonCode(1, 1)));
+        EXPECT_TRUE(session.tabs().empty()) << kind;
+        const std::vector<KindRadio> radios = session.kindRadios();
+        ASSERT_EQ(radios.size(), 4u);
+        EXPECT_FALSE(radios[0].checked);
+        EXPECT_TRUE(radios[1].checked);
+        EXPECT_FALSE(radios[2].checked || radios[2].enabled);
+        EXPECT_FALSE(radios[3].checked || radios[3].enabled);
+    }
+    EXPECT_TRUE(session.open(programCode));
+    EXPECT_TRUE(session.kindRadios().empty());
+}
+
+} // namespace
+} // namespace zim
