@@ -4,4 +4,5 @@ list(APPEND ZIM_CORE_SOURCES
     editors/frame/frame_layout.cpp
     editors/frame/kind_selector.cpp
     editors/frame/placement_tooltips.cpp
+    editors/frame/program_page_rules.cpp
 )

@@ -1,0 +1,127 @@
+#include "editors/frame/program_page_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/default_project.h"
+#include "model/text_field.h"
+
+namespace zim {
+namespace {
+
+class EditorsProgramPage : public ::testing::Test {
+  protected:
+    void SetUp() override { buildDefaultProject(); }
+    Project& p = project();
+    AppWindow& first = window(1);
+};
+
+TEST_F(EditorsProgramPage, ShowsTheProgramParametersAndTheirChoices) {
+    ProgramPageContent content = programPageContent(p.program);
+    EXPECT_EQ(content.projectFileName, "Default project.zim");
+    EXPECT_EQ(content.applicationName, "Default project");
+    EXPECT_EQ(content.created, "01 December 2001");
+    EXPECT_EQ(content.designer, "Talvemark");
+    EXPECT_EQ(content.description, "Standard/default project - starting point for beginners. It "
+                                   "could serve as initial template for new applications.");
+    EXPECT_TRUE(content.choices.classic && content.choices.wallpaperPresent);
+    EXPECT_FALSE(content.choices.dialogBased || content.choices.wallpaperAbsent);
+
+    // A name filling its whole field still gets its extension.
+    const std::string longName(100, 'N');
+    setText(p.program.applicationName, longName);
+    p.program.applicationType = 1;
+    p.program.wallpaperPresent = 0;
+    content = programPageContent(p.program);
+    EXPECT_EQ(content.projectFileName, longName + ".zim");
+    EXPECT_TRUE(content.choices.dialogBased && content.choices.wallpaperAbsent);
+    EXPECT_FALSE(content.choices.classic || content.choices.wallpaperPresent);
+}
+
+TEST_F(EditorsProgramPage, RadiosCheckThemselvesAndUncheckTheirPartner) {
+    ProgramChoices choices = programPageContent(p.program).choices;
+    pressProgramRadio(choices, ProgramRadio::dialogBased);
+    pressProgramRadio(choices, ProgramRadio::wallpaperAbsent);
+    EXPECT_TRUE(choices.dialogBased && choices.wallpaperAbsent);
+    EXPECT_FALSE(choices.classic || choices.wallpaperPresent);
+    pressProgramRadio(choices, ProgramRadio::classic);
+    pressProgramRadio(choices, ProgramRadio::wallpaperPresent);
+    EXPECT_TRUE(choices.classic && choices.wallpaperPresent);
+    EXPECT_FALSE(choices.dialogBased || choices.wallpaperAbsent);
+
+    const ProgramPageEnabling viewing = programPageEnabling(EditorState::view);
+    const ProgramPageEnabling editing = programPageEnabling(EditorState::edit);
+    EXPECT_FALSE(viewing.applicationName || viewing.description || viewing.radios);
+    EXPECT_TRUE(editing.applicationName && editing.description && editing.radios);
+}
+
+TEST_F(EditorsProgramPage, SaveWritesTypeWallpaperAndWindowOneOwner) {
+    const struct Case {
+        const char* name;
+        int32_t windowKind, hasOwner, ownerWindow;
+        ProgramChoices choices;
+        int32_t applicationType, wallpaperPresent, expectedKind, expectedHasOwner;
+    } cases[] = {
+        {"dialog based from a modeless dialog", 1, 1, 0, {false, true, true, false}, 1, 1, 2, 1},
+        {"dialog based from a standard window", 0, 1, 0, {false, true, true, false}, 1, 1, 2, 1},
+        {"classic from a modal dialog", 2, 1, 0, {true, false, true, false}, 0, 1, 0, 1},
+        {"absent clears the owner", 0, 1, 0, {true, false, false, true}, 0, 0, 0, 0},
+        {"present sets the owner to the wallpaper",
+         0,
+         0,
+         3,
+         {true, false, true, false},
+         0,
+         1,
+         0,
+         1},
+        {"absent also resets the owner window", 0, 1, 3, {true, false, false, true}, 0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        first.kind = c.windowKind;
+        first.hasOwner = c.hasOwner;
+        first.ownerWindow = c.ownerWindow;
+        window(2).kind = 1;
+        EXPECT_FALSE(saveProgramPage(p, c.choices, "A new description").has_value());
+        EXPECT_EQ(p.program.applicationType, c.applicationType);
+        EXPECT_EQ(p.program.wallpaperPresent, c.wallpaperPresent);
+        EXPECT_EQ(first.kind, c.expectedKind);
+        EXPECT_EQ(first.hasOwner, c.expectedHasOwner);
+        EXPECT_EQ(first.ownerWindow, 0);
+        EXPECT_EQ(window(2).kind, 1) << "only window 1 follows the application type";
+        EXPECT_EQ(trimmed(p.program.description), "A new description");
+    }
+}
+
+TEST_F(EditorsProgramPage, EmptyDescriptionWarnsKeepsTheOldOneAndStillSavesTheRest) {
+    const std::string old = trimmed(p.program.description);
+    for (const char* empty : {"", "   "}) {
+        SCOPED_TRACE(std::string("\"") + empty + "\"");
+        p.program.applicationType = 0;
+        p.program.wallpaperPresent = 1;
+        first.hasOwner = 1;
+        const auto warning = saveProgramPage(p, {false, true, false, true}, empty);
+        ASSERT_TRUE(warning.has_value());
+        EXPECT_EQ(warning->text, "You didn't fill the field for application description...");
+        EXPECT_EQ(warning->caption, "Warning");
+        EXPECT_EQ(warning->flags, box::iconHand | box::taskModal);
+        EXPECT_EQ(warning->owner, MessageOwner::none);
+        EXPECT_EQ(trimmed(p.program.description), old);
+        EXPECT_EQ(p.program.applicationType, 1);
+        EXPECT_EQ(p.program.wallpaperPresent, 0);
+        EXPECT_EQ(first.hasOwner, 0);
+        EXPECT_EQ(first.kind, 2);
+    }
+}
+
+TEST_F(EditorsProgramPage, DescriptionIsCutToTwoHundredFiftyCharacters) {
+    const std::string typed = std::string(250, 'd') + "beyond the limit";
+    EXPECT_FALSE(saveProgramPage(p, {true, false, true, false}, typed).has_value());
+    EXPECT_EQ(trimmed(p.program.description), std::string(250, 'd'));
+    EXPECT_EQ(programPageContent(p.program).description.size(), 250u);
+}
+
+} // namespace
+} // namespace zim
