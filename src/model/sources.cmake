@@ -6,3 +6,12 @@ list(APPEND ZIM_CORE_SOURCES
     model/style_lists.cpp
     model/text_field.cpp
 )
+# The core's few pieces that differ between the builds, behind portable headers.
+list(APPEND ZIM_CORE_NATIVE_SOURCES
+    model/file_links_native.cpp
+    model/name_path_native.cpp
+)
+list(APPEND ZIM_CORE_WINDOWS_SOURCES
+    model/file_links_windows.cpp
+    model/name_path_windows.cpp
+)
