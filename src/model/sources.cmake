@@ -1,6 +1,7 @@
 list(APPEND ZIM_CORE_SOURCES
     model/default_project.cpp
     model/program_state.cpp
+    model/programming_error.cpp
     model/project.cpp
     model/project_file.cpp
     model/style_lists.cpp
