@@ -73,7 +73,8 @@ void BM_SaveThenLoadFullProject(benchmark::State& state) {
     const fs::path dir = benchDirectory();
     const long before = peakResidentKiB();
     for (auto _ : state) {
-        if (!zim::saveProjectFile(dir) || !zim::loadProjectFile(dir, "Default project"))
+        if (!zim::saveProjectFile(dir, "Default project") ||
+            !zim::loadProjectFile(dir, "Default project"))
             state.SkipWithError("save or load failed");
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(fullSize) * 2);

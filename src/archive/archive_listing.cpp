@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "model/name_path.h"
 #include "model/program_state.h"
 
 namespace zim {
@@ -13,12 +14,12 @@ std::vector<std::string> directoryListing(const fs::path& directory) {
     std::error_code ec;
     fs::directory_iterator it(directory, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        // A name the narrow character set cannot hold cannot be typed or opened by name
-        // either, so it is left out rather than shown garbled.
-        try {
-            names.push_back(it->path().filename().string());
-        } catch (const std::exception&) {
-        }
+        // A name the code page cannot hold cannot be typed or opened by name either, so it is
+        // left out rather than shown garbled.
+        bool exact = false;
+        std::string name = nameFromPath(it->path().filename(), &exact);
+        if (exact)
+            names.push_back(std::move(name));
     }
     return names;
 }

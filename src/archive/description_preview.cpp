@@ -42,7 +42,7 @@ std::string projectDescriptionPreview(const std::string& name) {
     // A listed name is an entry of the archive, but a name like ".." would read outside it.
     if (!unsafeNameReason(name).empty())
         return std::string();
-    return projectFileDescription(programDirectory / projectsFolder / name / projectFileName(name));
+    return projectFileDescription(archiveDirectoryOf(name) / projectFileName(name));
 }
 
 } // namespace zim

@@ -2,6 +2,10 @@
 
 #include <system_error>
 
+#include "archive/failure_message.h"
+#include "model/file_links.h"
+#include "model/name_path.h"
+
 namespace zim {
 
 namespace fs = std::filesystem;
@@ -9,15 +13,15 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string shownPath(const fs::path& path) {
-    try {
-        return "\"" + path.string() + "\"";
-    } catch (const std::exception&) {
-        return "\"" + path.filename().generic_u8string() + "\"";
-    }
+    return "\"" + nameFromPath(path) + "\"";
 }
 
 std::string because(const std::error_code& ec) {
     return ": " + ec.message() + ".";
+}
+
+std::string isALink(const fs::path& path) {
+    return shownPath(path) + ": it is a link, which is never followed.";
 }
 
 // The entries of a directory, taken whole before anything is changed in it.
@@ -45,41 +49,47 @@ bool isDirectory(const fs::directory_entry& entry) {
 } // namespace
 
 std::string failureReport(const FileFailures& failures) {
-    std::string text = "Some files or folders could not be handled:";
-    for (const std::string& failure : failures.list())
-        text += "\n" + failure;
-    return text;
+    return failureMessage("", {{"Some files or folders could not be handled:", failures.list()}});
 }
 
 bool createDirectory(const fs::path& directory, FileFailures& failures) {
     std::error_code ec;
     fs::create_directory(directory, ec);
-    if (!ec && fs::is_directory(directory, ec))
+    if (!ec && fs::is_directory(fs::symlink_status(directory, ec)) && !isLink(directory))
         return true;
     if (!ec)
-        ec = std::make_error_code(std::errc::file_exists); // a file holds the name
+        ec = std::make_error_code(std::errc::file_exists); // a file or link holds the name
     failures.add("Could not create the folder " + shownPath(directory) + because(ec));
     return false;
 }
 
-int copyDirectoryFiles(const fs::path& from, const fs::path& to, FileFailures& failures) {
-    int copied = 0;
+std::vector<fs::path> copyDirectoryFiles(const fs::path& from, const fs::path& to,
+                                         FileFailures& failures, const fs::path& leftOut) {
+    std::vector<fs::path> made;
     for (const fs::directory_entry& entry : entriesOf(from, failures)) {
-        if (!isFile(entry))
+        if (!isFile(entry) || (!leftOut.empty() && entry.path().filename() == leftOut))
             continue;
         const fs::path target = to / entry.path().filename();
+        if (isLink(target)) {
+            failures.add("Could not copy to " + isALink(target));
+            continue;
+        }
         std::error_code ec;
         fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing, ec);
         if (ec)
             failures.add("Could not copy " + shownPath(entry.path()) + " to " + shownPath(target) +
                          because(ec));
         else
-            ++copied;
+            made.push_back(target);
     }
-    return copied;
+    return made;
 }
 
 int deleteDirectoryFiles(const fs::path& directory, FileFailures& failures) {
+    if (isLink(directory)) {
+        failures.add("Could not empty " + isALink(directory));
+        return 0;
+    }
     int deleted = 0;
     for (const fs::directory_entry& entry : entriesOf(directory, failures)) {
         if (isDirectory(entry))
@@ -96,10 +106,19 @@ bool removeFile(const fs::path& file, FileFailures& failures) {
         failures.add("Could not delete " + shownPath(file) + ": it is a folder.");
         return false;
     }
-    fs::remove(file, ec);
+    fs::remove(file, ec); // a link is removed itself
     if (!ec)
         return true;
     failures.add("Could not delete " + shownPath(file) + because(ec));
+    return false;
+}
+
+bool removeEmptyDirectory(const fs::path& directory, FileFailures& failures) {
+    std::error_code ec;
+    fs::remove(directory, ec); // fails on a folder that is not empty
+    if (!ec)
+        return true;
+    failures.add("Could not delete the folder " + shownPath(directory) + because(ec));
     return false;
 }
 

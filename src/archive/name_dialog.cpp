@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "archive/description_preview.h"
@@ -59,6 +61,12 @@ HWND addGroup(HWND dialog, const char* text, int x, int y, int w, int h, int id)
     return addControl(dialog, 0, "BUTTON", text, BS_GROUPBOX, x, y, w, h, id);
 }
 
+// The open project's folder is the current directory around the dialog, whatever it lists.
+void returnToProjectDirectory() {
+    std::error_code ec;
+    std::filesystem::current_path(projectDirectory, ec);
+}
+
 // Fills the list with redrawing off, so a long archive appears at once.
 void fillList(HWND list, const std::vector<std::string>& listing) {
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
@@ -99,7 +107,7 @@ void buildControls(HWND dialog, const DialogData& data) {
     HWND list = addControl(dialog, WS_EX_CLIENTEDGE, "LISTBOX", "", listStyle, 20, 28,
                            listWidth - 20, listBottom - 43, nameList);
     fillList(list, data.listing);
-    SetCurrentDirectoryA(projectDirectory.string().c_str());
+    returnToProjectDirectory();
 
     const int right = wide ? 20 + listWidth : 10;
     const int rightWidth = wide ? w - right - 10 : w - 20;
@@ -204,7 +212,7 @@ int nameDialog(NameDialogKind kind, std::string& chosenName) {
                             0, 0, 0, 250, 200, dialogCaption(kind), "Arial", 8};
     const INT_PTR result = runModalDialog(hInstance, mainWindow, frame, nameDialogProc,
                                           reinterpret_cast<LPARAM>(&data));
-    SetCurrentDirectoryA(projectDirectory.string().c_str());
+    returnToProjectDirectory();
     if (result > 0)
         chosenName = data.chosenName;
     return result > 0 ? static_cast<int>(result) : 0;

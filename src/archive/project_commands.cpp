@@ -1,5 +1,6 @@
 #include "archive/project_commands.h"
 
+#include <memory>
 #include <system_error>
 
 #include "archive/archive_listing.h"
@@ -7,6 +8,7 @@
 #include "archive/name_dialog_rules.h"
 #include "archive/safe_name.h"
 #include "model/default_project.h"
+#include "model/file_links.h"
 #include "model/program_state.h"
 #include "model/project.h"
 #include "model/project_file.h"
@@ -47,6 +49,14 @@ CommandResult closeCommand(UserPrompts& ui, const FileFailures& failures, const 
     return CommandResult::failed;
 }
 
+// Ends a command that could not be done: the open project is as it was, and so is the current
+// directory; the failures say why.
+CommandResult failCommand(UserPrompts& ui, const FileFailures& failures, const char* caption) {
+    returnToProjectDirectory();
+    ui.ask(failureReport(failures), caption, stopFlags);
+    return CommandResult::failed;
+}
+
 // The name the dialog returned, cut to the name field and trimmed.
 std::string takenName(const std::string& chosenName) {
     return trimmedName(std::string_view(chosenName).substr(0, typedNameLimit));
@@ -78,7 +88,7 @@ ArchiveName lookUp(const std::string& name) {
     if (k >= 0)
         return {listing[k], true};
     std::error_code ec;
-    return {name, fs::exists(archiveDirectoryOf(name), ec)};
+    return {name, fs::exists(fs::symlink_status(archiveDirectoryOf(name), ec))};
 }
 
 bool sameDirectory(const fs::path& a, const fs::path& b) {
@@ -86,22 +96,38 @@ bool sameDirectory(const fs::path& a, const fs::path& b) {
     return fs::equivalent(a, b, ec);
 }
 
-void renameOpenProject(const std::string& name, const DateSource& today) {
-    projectToLoad = name;
-    ProgramParameters& program = project().program;
+// "" when the archive entry can be written into; otherwise the refusal. A link or junction
+// could lead anywhere, and emptying or writing it would change files outside the archive.
+std::string unwritableEntryMessage(const std::string& name) {
+    const fs::path directory = archiveDirectoryOf(name);
+    if (isLink(directory))
+        return "Sorry, but <<" + name + ">> is a link to another place, so it can't be " +
+               "overwritten...";
+    std::error_code ec;
+    if (fs::exists(directory, ec) && !fs::is_directory(directory, ec))
+        return "Sorry, but <<" + name + ">> is a file, not a project folder, so it can't be " +
+               "overwritten...";
+    return std::string();
+}
+
+void renameProject(ProgramParameters& program, const std::string& name, const DateSource& today) {
     setText(program.applicationName, name);
     setText(program.created, createdDateText(today()));
     setText(program.description, noDescription);
 }
 
-// Saves the open project into its directory; a failure joins the command's list.
-bool saveInto(const fs::path& directory, FileFailures& failures) {
-    const FileOutcome saved = saveProjectFile(directory);
-    if (!saved)
-        failures.add(saved.error);
-    return saved.ok;
+// Takes back what a failed command made: the files it copied, and the folder when it made it.
+void removeMade(const std::vector<fs::path>& files, const fs::path& madeFolder,
+                FileFailures& failures) {
+    for (const fs::path& file : files)
+        removeFile(file, failures);
+    if (!madeFolder.empty())
+        removeEmptyDirectory(madeFolder, failures);
 }
 
+// The new project is made aside from the open one: the default project loaded into a copy,
+// renamed, and saved into its new folder. Only then does it become the open project, so a
+// failure leaves the open project, with its unsaved edits, as it was.
 CommandResult createNewProject(UserPrompts& ui, const DateSource& today) {
     std::string chosen;
     if (ui.nameDialog(NameDialogKind::newProject, chosen) == 0)
@@ -117,27 +143,31 @@ CommandResult createNewProject(UserPrompts& ui, const DateSource& today) {
                              "cancelled...",
                              createCaption, CommandResult::refused);
 
-    // The new project starts as the default project. A damaged default project file is
-    // shown and leaves the open project as it was, before anything is created.
     const fs::path defaultDirectory = archiveDirectoryOf(defaultProjectName);
-    const FileOutcome loaded = loadProjectFile(defaultDirectory, defaultProjectName);
+    const auto created = std::make_unique<Project>(project());
+    const FileOutcome loaded = loadProjectFile(*created, defaultDirectory, defaultProjectName);
     if (!loaded)
         return tellAndReturn(ui, loaded.error, createCaption, CommandResult::failed);
-    projectUnsaved = 1;
-    projectToLoad = defaultProjectName;
-    std::error_code ec;
-    fs::current_path(defaultDirectory, ec);
-    ui.refreshProjectView();
+    renameProject(created->program, target.name, today);
 
     FileFailures failures;
-    projectDirectory = archiveDirectoryOf(target.name);
-    if (createDirectory(projectDirectory, failures)) {
-        copyDirectoryFiles(defaultDirectory, projectDirectory, failures);
-        enterDirectory(projectDirectory, failures);
-        removeFile(projectDirectory / projectFileName(defaultProjectName), failures);
+    const fs::path directory = archiveDirectoryOf(target.name);
+    if (!createDirectory(directory, failures))
+        return failCommand(ui, failures, createCaption);
+    const std::vector<fs::path> copied = copyDirectoryFiles(defaultDirectory, directory, failures,
+                                                            projectFileName(defaultProjectName));
+    const FileOutcome saved = saveProjectFileAs(*created, directory / projectFileName(target.name));
+    if (!saved) {
+        failures.add(saved.error);
+        removeMade(copied, directory, failures);
+        return failCommand(ui, failures, createCaption);
     }
-    renameOpenProject(target.name, today);
-    saveInto(projectDirectory, failures);
+
+    project() = *created;
+    projectToLoad = target.name;
+    projectDirectory = directory;
+    projectUnsaved = 1;
+    enterDirectory(directory, failures);
     ui.refreshProjectView();
     return closeCommand(ui, failures, createCaption);
 }
@@ -176,13 +206,18 @@ CommandResult loadProject(UserPrompts& ui) {
 }
 
 // Saves under the open project's own name: only the project file is written.
-CommandResult saveInPlace(UserPrompts& ui) {
+CommandResult saveInPlace(UserPrompts& ui, const std::string& name) {
     FileFailures failures;
     enterDirectory(projectDirectory, failures);
-    projectUnsaved = saveInto(projectDirectory, failures) ? 0 : 1;
+    const FileOutcome saved = saveProjectFile(projectDirectory, name);
+    if (!saved)
+        failures.add(saved.error);
+    projectUnsaved = saved ? 0 : 1;
     return closeCommand(ui, failures, saveCaption);
 }
 
+// The open project is renamed only once its new folder holds its saved file; a failure puts
+// back its name, date and description and takes away what the command copied.
 CommandResult saveProjectAs(UserPrompts& ui, const DateSource& today) {
     std::string chosen;
     if (ui.nameDialog(NameDialogKind::save, chosen) == 0)
@@ -200,18 +235,23 @@ CommandResult saveProjectAs(UserPrompts& ui, const DateSource& today) {
         sameDirectory(targetDirectory, archiveDirectoryOf(defaultProjectName)))
         return tellAndReturn(ui, "Sorry, but you can't overwrite the default project...",
                              saveCaption, CommandResult::refused);
+    const std::string unwritable = unwritableEntryMessage(target.name);
+    if (!unwritable.empty())
+        return tellAndReturn(ui, unwritable, saveCaption, CommandResult::refused);
 
     const std::string openName = trimmedName(projectToLoad);
     const fs::path openDirectory = projectDirectory;
     // A name that leads to the open project's own folder is a save in place: emptying and
     // refilling that folder would lose its files.
     if (target.name == openName || sameDirectory(targetDirectory, openDirectory))
-        return saveInPlace(ui);
+        return saveInPlace(ui, openName);
 
     FileFailures failures;
+    fs::path madeFolder;
     if (!target.exists) {
-        if (createDirectory(targetDirectory, failures))
-            copyDirectoryFiles(openDirectory, targetDirectory, failures);
+        if (!createDirectory(targetDirectory, failures))
+            return failCommand(ui, failures, saveCaption);
+        madeFolder = targetDirectory;
     } else {
         const std::string question = "The project <<" + target.name + ">>" + "\r" +
                                      "already exists. Would you like to overwrite" +
@@ -222,15 +262,24 @@ CommandResult saveProjectAs(UserPrompts& ui, const DateSource& today) {
             return CommandResult::cancelled;
         }
         deleteDirectoryFiles(targetDirectory, failures);
-        copyDirectoryFiles(openDirectory, targetDirectory, failures);
     }
+    // The open project's own file is not copied: the copy gets its file under the new name.
+    const std::vector<fs::path> copied =
+        copyDirectoryFiles(openDirectory, targetDirectory, failures, projectFileName(openName));
 
+    const ProgramParameters before = project().program;
+    renameProject(project().program, target.name, today);
+    const FileOutcome saved = saveProjectFile(targetDirectory, target.name);
+    if (!saved) {
+        project().program = before;
+        failures.add(saved.error);
+        removeMade(copied, madeFolder, failures);
+        return failCommand(ui, failures, saveCaption);
+    }
+    projectToLoad = target.name;
     projectDirectory = targetDirectory;
+    projectUnsaved = 0;
     enterDirectory(targetDirectory, failures);
-    // The old project's file came along with the copy; the project now has its new name.
-    removeFile(targetDirectory / projectFileName(openName), failures);
-    renameOpenProject(target.name, today);
-    projectUnsaved = saveInto(targetDirectory, failures) ? 0 : 1;
     ui.refreshProjectView();
     return closeCommand(ui, failures, saveCaption);
 }

@@ -9,6 +9,14 @@ namespace {
 
 constexpr const char* forbiddenCharacters = "\\/:*?\"<>|";
 
+// The superscript digits one, two and three in the ANSI code page (1252), which Windows takes
+// for digits in device names.
+constexpr const char* superscriptDigits = "\xB9\xB2\xB3";
+
+bool isPortDigit(char c) {
+    return (c >= '0' && c <= '9') || (c != '\0' && std::strchr(superscriptDigits, c) != nullptr);
+}
+
 // Windows opens the device, not a file, for these names, also when an extension follows;
 // blanks before the extension do not change that.
 bool isDeviceName(const std::string& name) {
@@ -17,20 +25,20 @@ bool isDeviceName(const std::string& name) {
         base.pop_back();
     for (char& c : base)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL")
-        return true;
+    for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"})
+        if (base == device)
+            return true;
     return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
-           base[3] >= '1' && base[3] <= '9';
+           isPortDigit(base[3]);
 }
 
 } // namespace
 
 std::string trimmedName(std::string_view name) {
-    const auto first = name.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return std::string();
     const auto last = name.find_last_not_of(' ');
-    return std::string(name.substr(first, last - first + 1));
+    if (last == std::string_view::npos)
+        return std::string();
+    return std::string(name.substr(0, last + 1));
 }
 
 std::string unsafeNameReason(const std::string& name) {
@@ -44,6 +52,8 @@ std::string unsafeNameReason(const std::string& name) {
         if (std::strchr(forbiddenCharacters, c) != nullptr)
             return std::string("it contains the character '") + c + "'";
     }
+    if (name.front() == ' ')
+        return "it begins with a blank";
     if (name.back() == '.')
         return "it ends with a dot";
     if (name.back() == ' ')

@@ -9,14 +9,16 @@
 
 namespace zim {
 
-// The name without its leading and trailing blanks.
+// The name without its trailing blanks, as a blank-padded text field holds it. Leading blanks
+// stay: they are part of the name (and make it unsafe).
 std::string trimmedName(std::string_view name);
 
 // "" when the (already trimmed) name is a safe file name; otherwise a short reason in the
 // system's words, for example "it contains the character ':'". Refused: the empty name, "."
-// and "..", the characters \ / : * ? " < > | and control characters, a last character that
-// is a dot or a blank, and the device names CON, PRN, AUX, NUL, COM1..COM9, LPT1..LPT9 with or
-// without an extension (in any letter case).
+// and "..", the characters \ / : * ? " < > | and control characters, a first character that
+// is a blank, a last character that is a dot or a blank, and the device names CON, PRN, AUX,
+// NUL, CONIN$, CONOUT$, COM0..COM9 and LPT0..LPT9 (also with the superscript digits 1, 2 and
+// 3 of the ANSI code page) with or without an extension, in any letter case.
 std::string unsafeNameReason(const std::string& trimmedName);
 
 } // namespace zim

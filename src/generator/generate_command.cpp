@@ -5,9 +5,11 @@
 #include <system_error>
 #include <vector>
 
+#include "archive/failure_message.h"
 #include "archive/safe_name.h"
 #include "generator/generation_driver.h"
 #include "generator/output_directory.h"
+#include "model/name_path.h"
 #include "model/program_state.h"
 #include "model/project.h"
 
@@ -30,19 +32,12 @@ constexpr unsigned stopFlags = box::ok | box::iconHand | box::taskModal;
 constexpr unsigned informationFlags = box::ok | box::iconInformation | box::taskModal;
 constexpr unsigned questionFlags = box::yesNo | box::iconQuestion | box::taskModal;
 
-// A message box taller than the screen cannot be read or closed, so long lists are cut.
-constexpr std::size_t listedFailures = 20;
-
-void appendFailures(std::string& text, const char* heading,
-                    const std::vector<FileFailure>& failures) {
-    if (failures.empty())
-        return;
-    text += "\r";
-    text += heading;
-    for (std::size_t k = 0; k < failures.size() && k < listedFailures; ++k)
-        text += "\r" + failures[k].file + " - " + failures[k].reason;
-    if (failures.size() > listedFailures)
-        text += "\r... and " + std::to_string(failures.size() - listedFailures) + " more";
+// One line per file: "file - reason".
+FailureList listOf(const char* heading, const std::vector<FileFailure>& failures) {
+    FailureList list{heading, {}};
+    for (const FileFailure& failure : failures)
+        list.lines.push_back(failure.file + " - " + failure.reason);
+    return list;
 }
 
 // The closing message: success, unless a generated file is missing, followed by every file
@@ -50,11 +45,11 @@ void appendFailures(std::string& text, const char* heading,
 void reportGeneration(UserPrompts& prompts, const GenerationReport& report,
                       const std::vector<FileFailure>& notDeleted) {
     const bool written = report.allWritten();
-    std::string text = written ? created : createdIncompletely;
-    appendFailures(text,
-                   "These files could not be written:", report.failures(ProducedFile::written));
-    appendFailures(text, "These files could not be deleted:", notDeleted);
-    appendFailures(text, "These files could not be copied:", report.failures(ProducedFile::copied));
+    const std::string text = failureMessage(
+        written ? created : createdIncompletely,
+        {listOf("These files could not be written:", report.failures(ProducedFile::written)),
+         listOf("These files could not be deleted:", notDeleted),
+         listOf("These files could not be copied:", report.failures(ProducedFile::copied))});
     prompts.ask(text, caption, written ? informationFlags : stopFlags);
 }
 
@@ -71,7 +66,7 @@ void generate(UserPrompts& prompts, int dialogResult, const std::string& chosenN
         return;
     }
 
-    const fs::path output = programDirectory / generatedFolder / name;
+    const fs::path output = programDirectory / generatedFolder / pathFromName(name);
     // The dialog compares the name it was given; the trimmed name may still name an existing
     // folder, which must not be generated into without the question.
     std::error_code ec;
@@ -82,8 +77,8 @@ void generate(UserPrompts& prompts, int dialogResult, const std::string& chosenN
     }
     const std::string unusable = makeOutputDirectory(output);
     if (!unusable.empty()) {
-        prompts.ask(std::string(notCreated) + "\rThis folder can't be used:\r" + output.string() +
-                        " - " + unusable,
+        prompts.ask(failureMessage(notCreated, {listOf("This folder can't be used:",
+                                                       {{nameFromPath(output), unusable}})}),
                     caption, stopFlags);
         return;
     }

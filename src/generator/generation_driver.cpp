@@ -7,6 +7,8 @@
 #include "generator/button_action_source.h"
 #include "generator/resource_script.h"
 #include "generator/text_sink.h"
+#include "model/file_links.h"
+#include "model/name_path.h"
 #include "model/project_file.h"
 
 namespace zim {
@@ -22,10 +24,18 @@ std::string unusableFileName(const std::string& file) {
     return why.empty() ? std::string() : "the name can't be used for a file: " + why;
 }
 
+// Writing to a link would write wherever it leads, outside the output directory.
+std::string linkedTarget(const fs::path& target) {
+    return isLink(target) ? "it is a link, which is never followed" : std::string();
+}
+
 std::string copyFile(const fs::path& from, const fs::path& to, const char* folder) {
     std::error_code ec;
     if (!fs::is_regular_file(from, ec))
         return std::string("not found in ") + folder;
+    const std::string linked = linkedTarget(to);
+    if (!linked.empty())
+        return linked;
     fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
     return ec ? ec.message() : std::string();
 }
@@ -57,9 +67,10 @@ class Generation {
         std::string failure = unusableFileName(file);
         if (failure.empty()) {
             const bool library = from == ImageSource::libraries;
+            const fs::path name = pathFromName(file);
             failure =
-                copyFile((library ? paths_.librariesDirectory : paths_.archiveDirectory) / file,
-                         paths_.outputDirectory / file,
+                copyFile((library ? paths_.librariesDirectory : paths_.archiveDirectory) / name,
+                         paths_.outputDirectory / name,
                          library ? "the LIBRARIES folder" : "the project's folder");
         }
         add(file, ProducedFile::copied, failure);
@@ -71,12 +82,15 @@ class Generation {
         const std::string file = paths_.projectName + ".rc";
         const std::size_t entry = report_.files.size();
         add(file, ProducedFile::written, "");
+        const fs::path target = paths_.outputDirectory / pathFromName(file);
         std::string failure = unusableFileName(file);
+        if (failure.empty())
+            failure = linkedTarget(target);
         if (!failure.empty()) {
             StringSink discarded;
             writeResourceScript(discarded, source_, copier());
         } else {
-            FileSink sink(paths_.outputDirectory / file);
+            FileSink sink(target);
             writeResourceScript(sink, source_, copier());
             failure = sink.close();
         }
@@ -84,9 +98,14 @@ class Generation {
     }
 
     void buttonActionSource() {
-        FileSink sink(paths_.outputDirectory / buttonActionSourceName);
-        writeButtonActionSource(sink, source_);
-        add(buttonActionSourceName, ProducedFile::written, sink.close());
+        const fs::path target = paths_.outputDirectory / buttonActionSourceName;
+        std::string failure = linkedTarget(target);
+        if (failure.empty()) {
+            FileSink sink(target);
+            writeButtonActionSource(sink, source_);
+            failure = sink.close();
+        }
+        add(buttonActionSourceName, ProducedFile::written, failure);
     }
 
     CopyImage copier() {

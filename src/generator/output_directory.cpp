@@ -1,7 +1,9 @@
 #include "generator/output_directory.h"
 
-#include <exception>
 #include <system_error>
+
+#include "model/file_links.h"
+#include "model/name_path.h"
 
 namespace zim {
 
@@ -9,14 +11,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A name for the closing message; a file the user named in characters the system's code page
-// cannot hold is shown in UTF-8 rather than failing the command.
+// A name for the closing message.
 std::string fileLabel(const fs::path& file) {
-    try {
-        return file.filename().string();
-    } catch (const std::exception&) {
-        return file.filename().u8string();
-    }
+    return nameFromPath(file.filename());
 }
 
 } // namespace
@@ -30,8 +27,9 @@ std::string makeOutputDirectory(const fs::path& directory) {
     }
     if (ec)
         return ec.message();
-    // A link could lead anywhere, and emptying it would delete files outside the folder.
-    if (fs::is_symlink(status))
+    // A link or junction could lead anywhere, and emptying it would delete files outside the
+    // folder.
+    if (isLink(directory))
         return "it is a link, not a folder";
     if (!fs::is_directory(status))
         return "it is a file, not a folder";

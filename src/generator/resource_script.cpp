@@ -39,8 +39,10 @@ void appendPadded(std::string& line, std::string_view value, std::size_t width) 
         line.append(width - value.size(), ' ');
 }
 
+// A name field of the design without the blanks around it.
 template <std::size_t N> std::string modelName(const char (&field)[N]) {
-    return trimmedName(std::string_view(field, N));
+    const std::string name = trimmedName(std::string_view(field, N));
+    return name.substr(std::min(name.find_first_not_of(' '), name.size()));
 }
 
 class ScriptWriter {

@@ -1,5 +1,7 @@
 #include "model/program_state.h"
 
+#include "model/name_path.h"
+
 namespace zim {
 
 std::filesystem::path programDirectory;
@@ -9,7 +11,7 @@ int32_t projectUnsaved = 0;
 int32_t designMode = 1;
 
 std::filesystem::path archiveDirectoryOf(const std::string& name) {
-    return programDirectory / projectsFolder / name;
+    return programDirectory / projectsFolder / pathFromName(name);
 }
 
 } // namespace zim

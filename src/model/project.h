@@ -236,8 +236,9 @@ struct Project {
     AppWindow windows[maxWindows];
 };
 
-// The one Project of the process and its records by 1-based number. The accessors check only
-// the capacities; callers pass numbers within the counts.
+// The one Project of the process and its records by 1-based number. The accessors check the
+// capacities in every build and stop the program (programmingError) on a number outside them;
+// callers pass numbers within the counts.
 Project& project();
 AppWindow& window(int w);
 ButtonControl& button(int w, int b);

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <system_error>
 
+#include "model/file_links.h"
+#include "model/name_path.h"
 #include "model/project_layout.h"
 #include "model/text_field.h"
 
@@ -20,6 +22,9 @@ namespace {
 constexpr std::size_t streamBufferSize = 1 << 16;
 
 std::string quoted(const std::string& label) { return "\"" + label + "\""; }
+
+// The file's name as messages show it.
+std::string labelOf(const fs::path& file) { return nameFromPath(file.filename()); }
 
 std::string systemReason() { return std::strerror(errno); }
 
@@ -155,11 +160,11 @@ std::FILE* openFile(const fs::path& file, const char* mode) {
 #endif
 }
 
-std::string projectFileName(const std::string& name) {
+fs::path projectFileName(const std::string& name) {
     std::string base = name;
     while (!base.empty() && base.back() == ' ')
         base.pop_back();
-    return base + projectFileExtension;
+    return pathFromName(base + projectFileExtension);
 }
 
 int64_t projectFileSize(const Project& source) {
@@ -169,7 +174,7 @@ int64_t projectFileSize(const Project& source) {
 }
 
 FileOutcome saveProjectFileAs(const Project& source, const fs::path& file) {
-    const std::string label = file.filename().string();
+    const std::string label = labelOf(file);
     const std::string failed = "The project file " + quoted(label) + " could not be written";
     const int32_t windows = source.program.windowCount;
     if (windows < 1 || windows > maxWindows)
@@ -178,6 +183,11 @@ FileOutcome saveProjectFileAs(const Project& source, const fs::path& file) {
 
     fs::path temporary = file;
     temporary += ".saving";
+    // Opening a link for writing would write wherever it leads.
+    for (const fs::path& target : {file, temporary})
+        if (isLink(target))
+            return FileOutcome::failure(failed + ": " + quoted(labelOf(target)) +
+                                        " is a link. The previous file is unchanged.");
     std::FILE* out = openFile(temporary, "wb");
     if (!out)
         return FileOutcome::failure(failed + ": " + systemReason() + ".");
@@ -202,14 +212,21 @@ FileOutcome saveProjectFileAs(const Project& source, const fs::path& file) {
     return {};
 }
 
-FileOutcome saveProjectFile(const fs::path& directory) {
-    const std::string name = trimmed(project().program.applicationName);
-    if (name.empty())
+FileOutcome saveProjectFile(const fs::path& directory, const std::string& name) {
+    const fs::path file = projectFileName(name);
+    if (file == projectFileExtension)
         return FileOutcome::failure("The project has no name, so it cannot be saved.");
-    return saveProjectFileAs(project(), directory / projectFileName(name));
+    // Only a plain file name keeps the save inside the directory.
+    if (file.has_parent_path() || file.has_root_path())
+        return FileOutcome::failure("The project name " + quoted(name) +
+                                    " is not a file name, so the project cannot be saved.");
+    return saveProjectFileAs(project(), directory / file);
 }
 
-FileOutcome saveProjectFile() { return saveProjectFile(fs::path()); }
+FileOutcome saveProjectFile(const fs::path& directory) {
+    const fs::path folder = directory.has_filename() ? directory : directory.parent_path();
+    return saveProjectFile(directory, nameFromPath(folder.filename()));
+}
 
 FileOutcome loadProjectStream(Project& target, std::FILE* in, const std::string& label) {
     FileOutcome layout = checkLayout(in, label);
@@ -224,7 +241,7 @@ FileOutcome loadProjectStream(Project& target, std::FILE* in, const std::string&
 }
 
 FileOutcome loadProjectFileAt(Project& target, const fs::path& file) {
-    const std::string label = file.filename().string();
+    const std::string label = labelOf(file);
     std::FILE* in = openFile(file, "rb");
     if (!in)
         return FileOutcome::failure("The project file " + quoted(label) +
@@ -235,16 +252,21 @@ FileOutcome loadProjectFileAt(Project& target, const fs::path& file) {
     return outcome;
 }
 
-FileOutcome loadProjectFile(const fs::path& directory, const std::string& name) {
-    return loadProjectFileAt(project(), directory / projectFileName(name));
+FileOutcome loadProjectFile(Project& target, const fs::path& directory, const std::string& name) {
+    const FileOutcome loaded = loadProjectFileAt(target, directory / projectFileName(name));
+    // The stored name may be another project's, a path or a device; the folder's name is the
+    // one every later save uses.
+    if (loaded)
+        setText(target.program.applicationName, name);
+    return loaded;
 }
 
-FileOutcome loadProjectFile(const std::string& name) {
-    return loadProjectFile(fs::path(), name);
+FileOutcome loadProjectFile(const fs::path& directory, const std::string& name) {
+    return loadProjectFile(project(), directory, name);
 }
 
 FileOutcome checkProjectFile(const fs::path& file) {
-    const std::string label = file.filename().string();
+    const std::string label = labelOf(file);
     std::FILE* in = openFile(file, "rb");
     if (!in)
         return FileOutcome::failure("The project file " + quoted(label) +

@@ -22,19 +22,27 @@ struct FileOutcome {
 
 constexpr const char* projectFileExtension = ".zim";
 
-// Writes the current Project to trim(applicationName) + ".zim" in the current directory
-// (or the given directory). The file is written beside the target first and then renamed over
-// it, so a failed save never destroys the previous file.
-FileOutcome saveProjectFile();
+// A project is named by its folder: the project of the archive entry <name> is always the file
+// <name>.zim in that folder, whatever name the file itself stores. No path is ever built from
+// text read from a file.
+//
+// Writes the current Project to directory / (name + ".zim"), or for the overload without a
+// name to the file named after the directory's own folder name. The file is written beside the
+// target first and then renamed over it, so a failed save never destroys the previous file. A
+// target or temporary file that is a link is refused, never written through.
+FileOutcome saveProjectFile(const std::filesystem::path& directory, const std::string& name);
 FileOutcome saveProjectFile(const std::filesystem::path& directory);
 FileOutcome saveProjectFileAs(const Project& source, const std::filesystem::path& file);
 
-// Reads trim(name) + ".zim" from the current directory (or the given directory) into the
-// current Project. The Project changes only when the whole file is valid: the counts are within
-// the capacities and the file has exactly the length they imply. Otherwise it is left exactly
-// as it was and the outcome says why.
-FileOutcome loadProjectFile(const std::string& name);
+// Reads directory / (name + ".zim") into the current Project (or `target`). The Project changes
+// only when the whole file is valid: the counts are within the capacities and the file has
+// exactly the length they imply. Otherwise it is left exactly as it was and the outcome says
+// why. A loaded project takes `name` as its applicationName, so it is shown and saved under
+// the name of its folder.
 FileOutcome loadProjectFile(const std::filesystem::path& directory, const std::string& name);
+FileOutcome loadProjectFile(Project& target, const std::filesystem::path& directory,
+                            const std::string& name);
+// Reads a file as it is, stored name included.
 FileOutcome loadProjectFileAt(Project& target, const std::filesystem::path& file);
 
 // Loads from an open stream positioned at its start; `label` names it in messages.
@@ -46,8 +54,8 @@ FileOutcome checkProjectFile(const std::filesystem::path& file);
 // The number of bytes saveProjectFile writes for this Project.
 int64_t projectFileSize(const Project& source);
 
-// The file name of a project: the trimmed name plus ".zim".
-std::string projectFileName(const std::string& name);
+// The file name of a project: the name without trailing blanks plus ".zim".
+std::filesystem::path projectFileName(const std::string& name);
 
 // Opens a file by path (wide names on Windows), as std::fopen does.
 std::FILE* openFile(const std::filesystem::path& file, const char* mode);

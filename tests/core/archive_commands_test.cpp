@@ -113,16 +113,17 @@ struct ProjectSnapshot {
 // a subfolder, an empty FORTRAN PROGRAMS and a file beside the archive.
 class ArchiveCommands : public ::testing::Test {
   protected:
-    void SetUp() override {
-        programDirectory = root_.path();
+    void SetUp() override { makeProgramDirectory(root_.path()); }
+    void makeProgramDirectory(const fs::path& directory) {
+        programDirectory = directory;
         fs::create_directories(folderOf(defaultProjectName) / "Extras");
         buildDefaultProject();
         ASSERT_TRUE(saveProjectFile(folderOf(defaultProjectName)));
         writeBytes(folderOf(defaultProjectName) / "Wallpaper.bmp", bytesOf("wallpaper"));
         writeBytes(folderOf(defaultProjectName) / "Button_001_001.bmp", bytesOf("button"));
         writeBytes(folderOf(defaultProjectName) / "Extras" / "readme.txt", bytesOf("extra"));
-        fs::create_directories(root_ / "FORTRAN PROGRAMS");
-        writeBytes(root_ / "outside.txt", bytesOf("outside the archive"));
+        fs::create_directories(directory / "FORTRAN PROGRAMS");
+        writeBytes(directory / "outside.txt", bytesOf("outside the archive"));
         open(defaultProjectName);
     }
     void TearDown() override {
@@ -133,7 +134,9 @@ class ArchiveCommands : public ::testing::Test {
         projectUnsaved = savedUnsaved_;
     }
 
-    fs::path folderOf(const std::string& name) const { return root_ / "Projects" / name; }
+    fs::path folderOf(const std::string& name) const {
+        return programDirectory / "Projects" / name;
+    }
 
     // Stores the default design under another name and window title, with image files, and
     // opens it as start-up and the load command leave it.
@@ -209,10 +212,10 @@ TEST_F(ArchiveCommands, CreateNewProjectStartsFromTheDefaultProject) {
     store("Alpha", "Alpha window", {"alpha.bmp"});
     const Tree before = treeOf(root_.path());
 
-    EXPECT_EQ(run(1, "  My App  "), CommandResult::completed);
+    EXPECT_EQ(run(1, "My App  "), CommandResult::completed);
     expectAsked({});
     EXPECT_EQ(ui_.dialogs, std::vector<NameDialogKind>{NameDialogKind::newProject});
-    EXPECT_EQ(ui_.refreshes, 2);
+    EXPECT_EQ(ui_.refreshes, 1);
     EXPECT_EQ(changesBetween(before, treeOf(root_.path())),
               " added:Projects/My App added:Projects/My App/Button_001_001.bmp added:Projects/"
               "My App/My App.zim added:Projects/My App/Wallpaper.bmp");
@@ -234,6 +237,7 @@ TEST_F(ArchiveCommands, RefusalsAndCancelsChangeNothing) {
     writeBytes(root_ / "Projects" / "notes.txt", bytesOf("a plain file"));
     fs::create_directories(root_ / "Projects" / "a");
     writeBytes(root_ / "Projects" / "a" / "b", bytesOf("what a\\b must not reach"));
+    fs::create_directories(root_ / "Projects" / " Alpha"); // listed, but not "Alpha"
     const Tree before = treeOf(root_.path());
     const std::string exists = "The project you selected already exists. Operation was "
                                "cancelled...";
@@ -248,14 +252,18 @@ TEST_F(ArchiveCommands, RefusalsAndCancelsChangeNothing) {
         {1, "default PROJECT", exists, createCaption},
         {1, "ALPHA", exists, createCaption},
         {1, "notes.TXT", exists, createCaption},
+        {3, "NOTES.txt",
+         "Sorry, but <<notes.txt>> is a file, not a project folder, so it can't be overwritten...",
+         saveCaption},
         {1, cancel, "Operation was cancelled...", createCaption},
         {2, cancel, "Operation was canceled...", loadCaption},
         {3, cancel, "Operation was canceled...", saveCaption},
     };
     const std::string captions[] = {createCaption, loadCaption, saveCaption};
     for (int command = 1; command <= 3; ++command)
-        for (const std::string name : {"..", "a\\b", "CON", "x:", "name.", "a/b", "../Escaped",
-                                       "lpt1.txt", "Nul", "tab\there", "what?", "a|b"})
+        for (const std::string name :
+             {"..", "a\\b", "CON", "x:", "name.", "a/b", "../Escaped", "lpt1.txt", "Nul",
+              "tab\there", "what?", "a|b", " Alpha", "COM0", "CONIN$", "lpt\xB9.txt"})
             cases.push_back({command, name, "Sorry, but <<" + name + ">> can't be a project name: ",
                              captions[command - 1], true});
     for (const Case& c : cases) {
@@ -431,20 +439,29 @@ TEST_F(ArchiveCommands, TheDefaultProjectIsNeverOverwritten) {
     }
 }
 
+// Each failure is one line of the closing message, and a long list is cut so that the message
+// box fits the screen.
 TEST_F(ArchiveCommands, FailuresAreListedWhenTheCommandEnds) {
     store("Delta", "Delta window");
-    fs::create_directories(folderOf("Delta") / "alpha.bmp"); // stands where a copy would go
-    store("Alpha", "Alpha window", {"alpha.bmp", "other.bmp"});
+    Names images;
+    for (int k = 10; k < 33; ++k) {
+        images.push_back("image" + std::to_string(k) + ".bmp");
+        fs::create_directories(folderOf("Delta") / images.back()); // stands where a copy goes
+    }
+    store("Alpha", "Alpha window", images);
+    writeBytes(folderOf("Alpha") / "other.bmp", bytesOf("other"));
     EXPECT_EQ(run(3, "Delta", {box::answerYes}), CommandResult::failed);
     ASSERT_EQ(ui_.asked.size(), 2u);
     EXPECT_EQ(ui_.asked[1].caption, saveCaption);
     EXPECT_EQ(ui_.asked[1].flags, stopFlags);
     const std::string& report = ui_.asked[1].text;
-    EXPECT_EQ(report.rfind("Some files or folders could not be handled:\n", 0), 0u) << report;
-    EXPECT_NE(report.find("alpha.bmp"), std::string::npos);
-    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1);
+    EXPECT_EQ(report.rfind("Some files or folders could not be handled:\rCould not copy ", 0), 0u)
+        << report;
+    EXPECT_EQ(report.find('\n'), std::string::npos);
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\r'), 21);
+    EXPECT_EQ(report.substr(report.rfind('\r')), "\r... and 3 more");
     // Everything else was done.
-    EXPECT_EQ(readBytes(folderOf("Delta") / "other.bmp"), bytesOf("Alpha other.bmp"));
+    EXPECT_EQ(readBytes(folderOf("Delta") / "other.bmp"), bytesOf("other"));
     EXPECT_FALSE(fs::exists(folderOf("Delta") / "Alpha.zim"));
     EXPECT_EQ(trimmed(storedProgram("Delta").applicationName), "Delta");
     expectOpen("Delta", 0);
@@ -458,6 +475,116 @@ TEST_F(ArchiveCommands, FailuresAreListedWhenTheCommandEnds) {
     EXPECT_NE(ui_.asked[0].text.find("Delta.zim"), std::string::npos);
     EXPECT_TRUE(fs::is_directory(folderOf("Delta") / "Delta.zim" / "inside"));
     expectOpen("Delta", 1);
+}
+
+// Whatever name a project file stores (another project's, a path, a drive), the project is
+// shown and saved under its folder's name, and nothing else is written.
+TEST_F(ArchiveCommands, AProjectIsNamedByItsFolder) {
+    const fs::path defaultFile = folderOf(defaultProjectName) / "Default project";
+    for (const std::string& stored :
+         {std::string("Other"), std::string("..\\Beta\\Beta"), std::string("../Beta/Beta"),
+          defaultFile.string(), std::string("C:\\Beta")}) {
+        SCOPED_TRACE(stored);
+        buildDefaultProject();
+        setText(project().program.applicationName, stored);
+        fs::create_directories(folderOf("Alpha"));
+        ASSERT_TRUE(saveProjectFile(folderOf("Alpha"), "Alpha"));
+        fs::create_directories(folderOf("Beta"));
+        open(defaultProjectName);
+        const Tree before = treeOf(root_.path());
+
+        EXPECT_EQ(run(2, "Alpha"), CommandResult::completed);
+        EXPECT_EQ(trimmed(project().program.applicationName), "Alpha");
+        setText(window(1).title, "Edited");
+        EXPECT_EQ(run(3, "Alpha"), CommandResult::completed);
+        expectAsked({});
+        EXPECT_EQ(changesBetween(before, treeOf(root_.path())),
+                  " changed:Projects/Alpha/Alpha.zim");
+        EXPECT_EQ(trimmed(storedProgram("Alpha").applicationName), "Alpha");
+        expectOpen("Alpha", 0);
+    }
+}
+
+// A new project whose folder cannot be made, or a save that fails, leaves the open project with
+// its unsaved edits, its name, its folder and the current directory as they were, and takes
+// away what the command made.
+TEST_F(ArchiveCommands, AFailedCreateOrSaveAsLeavesTheOpenProjectAsItWas) {
+    // A program directory so deep that a project folder of the longest name is a path too long
+    // for the system. Unlike a read-only parent, that stops a run as root too.
+    fs::path deep = root_.path();
+    while (deep.native().size() < 3990)
+        deep /= std::string(std::min<std::size_t>(200, 3999 - deep.native().size()), 'd');
+    makeProgramDirectory(deep);
+    store("Alpha", "Alpha window", {"alpha.bmp"});
+    setText(window(1).title, "Edited in memory");
+    projectUnsaved = 1;
+    const std::string longest(98, 'N');
+    for (int command : {1, 3}) {
+        SCOPED_TRACE(command);
+        const Tree before = treeOf(root_.path());
+        const ProjectSnapshot snapshot;
+        EXPECT_EQ(run(command, longest), CommandResult::failed);
+        ASSERT_EQ(ui_.asked.size(), 1u);
+        EXPECT_EQ(ui_.asked[0].text.rfind("Some files or folders could not be handled:\r"
+                                          "Could not create the folder",
+                                          0),
+                  0u)
+            << ui_.asked[0].text;
+        expectUntouched(before, snapshot);
+        expectOpen("Alpha", 1);
+    }
+
+    // The save fails in a folder that exists (a folder holds the project file's name): the
+    // files copied into it go again; Yes had agreed to lose its own files.
+    makeProgramDirectory(root_.path());
+    store("Delta", "Delta window", {"old.bmp"});
+    fs::remove(folderOf("Delta") / "Delta.zim");
+    fs::create_directories(folderOf("Delta") / "Delta.zim" / "inside");
+    store("Alpha", "Alpha window", {"alpha.bmp"});
+    setText(window(1).title, "Edited in memory");
+    projectUnsaved = 1;
+    const ProjectSnapshot snapshot;
+    EXPECT_EQ(run(3, "Delta", {box::answerYes}), CommandResult::failed);
+    ASSERT_EQ(ui_.asked.size(), 2u);
+    EXPECT_NE(ui_.asked[1].text.find("Delta.zim"), std::string::npos) << ui_.asked[1].text;
+    EXPECT_EQ(sortedNames(folderOf("Delta")), Names{"Delta.zim"});
+    EXPECT_TRUE(snapshot.unchanged());
+    expectOpen("Alpha", 1);
+
+    // A save that fails in a folder the command made removes the folder again.
+    project().program.windowCount = 0; // a project no file can hold
+    EXPECT_EQ(run(3, "Gamma"), CommandResult::failed);
+    EXPECT_FALSE(fs::exists(folderOf("Gamma")));
+    project().program.windowCount = 1;
+    EXPECT_TRUE(snapshot.unchanged());
+    expectOpen("Alpha", 1);
+    EXPECT_EQ(ui_.refreshes, 0);
+}
+
+// An archive entry that is a link leads outside the archive: it is never emptied or written,
+// also when it was loaded as the open project.
+TEST_F(ArchiveCommands, ALinkInTheArchiveIsNeverWrittenThrough) {
+    const fs::path outside = root_ / "outside";
+    fs::create_directories(outside);
+    writeBytes(outside / "keep.txt", bytesOf("keep"));
+    buildDefaultProject();
+    ASSERT_TRUE(saveProjectFile(outside, "Linked"));
+    fs::create_directory_symlink(outside, folderOf("Linked"));
+    const Tree behind = treeOf(outside);
+    store("Alpha", "Alpha window", {"alpha.bmp"});
+    const Asked refusal{
+        "Sorry, but <<Linked>> is a link to another place, so it can't be overwritten...",
+        saveCaption,
+        stopFlags,
+        {}};
+
+    EXPECT_EQ(run(3, "Linked", {box::answerYes}), CommandResult::refused);
+    expectAsked({refusal});
+    expectOpen("Alpha", 0);
+    EXPECT_EQ(run(2, "Linked"), CommandResult::completed);
+    EXPECT_EQ(run(3, "Linked", {box::answerYes}), CommandResult::refused);
+    expectAsked({refusal});
+    EXPECT_EQ(changesBetween(behind, treeOf(outside)), "");
 }
 
 TEST_F(ArchiveCommands, GenerationAndPreviewAreLeftToTheirOwnCommands) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "temp_dir.h"
 
 namespace zim {
@@ -21,26 +23,30 @@ TEST(ArchiveFileOperations, CopiesEveryFileOverwritingListsFailuresAndLeavesFold
     TempDir root;
     fs::create_directories(root / "from" / "sub");
     fs::create_directories(root / "to" / "c.bmp"); // a folder where a file would go
-    for (const char* name : {"a.bmp", "b.ico", "c.bmp", "sub/deep.bmp"})
+    for (const char* name : {"a.bmp", "b.ico", "c.bmp", "Old.zim", "sub/deep.bmp"})
         writeBytes(root / "from" / name, bytesOf(name));
     writeBytes(root / "to" / "a.bmp", bytesOf("an older and longer a"));
     writeBytes(root / "to" / "other.txt", bytesOf("other"));
 
     FileFailures failures;
-    EXPECT_EQ(copyDirectoryFiles(root / "from", root / "to", failures), 2);
+    std::vector<fs::path> made =
+        copyDirectoryFiles(root / "from", root / "to", failures, "Old.zim");
+    std::sort(made.begin(), made.end());
+    EXPECT_EQ(made, (std::vector<fs::path>{root / "to" / "a.bmp", root / "to" / "b.ico"}));
     ASSERT_EQ(failures.list().size(), 1u);
     EXPECT_TRUE(mentions(failures, 0, "c.bmp"));
     EXPECT_EQ(readBytes(root / "to" / "a.bmp"), bytesOf("a.bmp"));
     EXPECT_EQ(readBytes(root / "to" / "b.ico"), bytesOf("b.ico"));
     EXPECT_EQ(readBytes(root / "to" / "other.txt"), bytesOf("other"));
     EXPECT_FALSE(fs::exists(root / "to" / "sub"));
+    EXPECT_FALSE(fs::exists(root / "to" / "Old.zim"));
 
     FileFailures missing;
-    EXPECT_EQ(copyDirectoryFiles(root / "nowhere", root / "to", missing), 0);
+    EXPECT_TRUE(copyDirectoryFiles(root / "nowhere", root / "to", missing).empty());
     EXPECT_TRUE(mentions(missing, 0, "nowhere"));
     FileFailures noTarget;
-    EXPECT_EQ(copyDirectoryFiles(root / "from", root / "absent", noTarget), 0);
-    EXPECT_EQ(noTarget.list().size(), 3u);
+    EXPECT_TRUE(copyDirectoryFiles(root / "from", root / "absent", noTarget).empty());
+    EXPECT_EQ(noTarget.list().size(), 4u);
 }
 
 TEST(ArchiveFileOperations, EmptyingAFolderDeletesItsFilesOnly) {
@@ -81,6 +87,33 @@ TEST(ArchiveFileOperations, CreatesAndRemovesButNeverRemovesAFolder) {
     EXPECT_TRUE(mentions(failures, 0, "Taken"));
     EXPECT_TRUE(mentions(failures, 1, "New"));
     EXPECT_EQ(readBytes(root / "Taken"), bytesOf("file"));
+}
+
+// What a link leads to is never emptied or overwritten; a link among the files is deleted
+// itself.
+TEST(ArchiveFileOperations, LinksAreNeverFollowedWhenDeletingOrOverwriting) {
+    TempDir root;
+    fs::create_directories(root / "outside");
+    writeBytes(root / "outside" / "victim.bmp", bytesOf("victim"));
+    fs::create_directories(root / "Delta");
+    fs::create_symlink(root / "outside" / "victim.bmp", root / "Delta" / "alpha.bmp");
+    fs::create_directory_symlink(root / "outside", root / "Delta" / "docs");
+    fs::create_directory_symlink(root / "outside", root / "Linked");
+    fs::create_directories(root / "from");
+    writeBytes(root / "from" / "alpha.bmp", bytesOf("alpha"));
+
+    FileFailures failures;
+    EXPECT_TRUE(copyDirectoryFiles(root / "from", root / "Delta", failures).empty());
+    EXPECT_EQ(deleteDirectoryFiles(root / "Linked", failures), 0);
+    ASSERT_EQ(failures.list().size(), 2u);
+    EXPECT_TRUE(mentions(failures, 0, "alpha.bmp\": it is a link"));
+    EXPECT_TRUE(mentions(failures, 1, "Linked\": it is a link"));
+
+    EXPECT_EQ(deleteDirectoryFiles(root / "Delta", failures), 1);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(root / "Delta" / "alpha.bmp")));
+    EXPECT_TRUE(fs::is_symlink(root / "Delta" / "docs"));
+    EXPECT_EQ(readBytes(root / "outside" / "victim.bmp"), bytesOf("victim"));
+    EXPECT_EQ(failures.list().size(), 2u);
 }
 
 } // namespace

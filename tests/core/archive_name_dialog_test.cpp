@@ -52,7 +52,8 @@ TEST(ArchiveNameDialog, ResultCodesCompareWholeTrimmedNamesCutTo98WithoutRegardT
     const std::pair<std::string, int> cases[] = {
         {"Default project", 2},
         {"DEFAULT PROJECT", 2},
-        {"  alpha  ", 3},
+        {"alpha  ", 3},
+        {" Alpha", 1}, // a leading blank is part of the name
         {"NOTES.TXT", 4},
         {"alp", 5},
         {"Alph", 1},
@@ -63,7 +64,7 @@ TEST(ArchiveNameDialog, ResultCodesCompareWholeTrimmedNamesCutTo98WithoutRegardT
         for (const auto& [typed, result] : cases)
             EXPECT_EQ(acceptName(kind, typed, listing).result, result) << typed;
 
-    EXPECT_EQ(acceptName(NameDialogKind::save, "  New one ", listing).chosenName, "New one");
+    EXPECT_EQ(acceptName(NameDialogKind::save, "  New one ", listing).chosenName, "  New one");
     EXPECT_EQ(acceptName(NameDialogKind::newProject, std::string(120, 'n'), {}).chosenName,
               std::string(98, 'n'));
     EXPECT_EQ(acceptName(NameDialogKind::save, std::string(97, 'p') + "   q", {}).chosenName,

@@ -5,16 +5,19 @@
 namespace zim {
 namespace {
 
-TEST(SafeName, TrimmingRemovesOnlyLeadingAndTrailingBlanks) {
-    EXPECT_EQ(trimmedName("  My Project  "), "My Project");
+// Trailing blanks are the padding of a text field; leading blanks belong to the name.
+TEST(SafeName, TrimmingRemovesOnlyTrailingBlanks) {
+    EXPECT_EQ(trimmedName("My Project  "), "My Project");
+    EXPECT_EQ(trimmedName("  Leading "), "  Leading");
     EXPECT_EQ(trimmedName("   "), "");
     EXPECT_EQ(trimmedName(""), "");
     EXPECT_EQ(trimmedName("\tTab "), "\tTab");
 }
 
 TEST(SafeName, PlainWindowsFileNamesAreSafe) {
-    for (const char* name : {"Alpha", "My Project", "v1.2", ".hidden", "CONSOLE", "COM10", "LPT0",
-                             "NULL.txt", "AUX_files", "x-y_z (2)", "Caf\xe9"})
+    for (const char* name :
+         {"Alpha", "My Project", "v1.2", ".hidden", "CONSOLE", "COM10", "LPT\xB4", "CONIN",
+          "CONOUT$x", "NULL.txt", "AUX_files", "x-y_z (2)", "Caf\xe9"})
         EXPECT_EQ(unsafeNameReason(name), "") << name;
 }
 
@@ -33,8 +36,11 @@ TEST(SafeName, NamesWindowsCannotHoldOrThatLeaveTheFolderAreRefusedWithAReason) 
     EXPECT_EQ(unsafeNameReason("\x1f"), "it contains a control character");
     EXPECT_EQ(unsafeNameReason("name."), "it ends with a dot");
     EXPECT_EQ(unsafeNameReason("name "), "it ends with a blank");
-    for (const char* name : {"CON", "con", "Prn", "AUX", "NUL", "COM1", "com9", "LPT1", "lpt9",
-                             "CON.txt", "nul.tar.gz", "COM3 .log", "aux.h"})
+    EXPECT_EQ(unsafeNameReason(" name"), "it begins with a blank");
+    for (const char* name :
+         {"CON",      "con",    "Prn",         "AUX",        "NUL",         "COM1",   "com9",
+          "LPT1",     "lpt9",   "CON.txt",     "nul.tar.gz", "COM3 .log",   "aux.h",  "COM0",
+          "lpt0.txt", "CONIN$", "conout$.log", "COM\xB9",    "com\xB2.txt", "LPT\xB3"})
         EXPECT_EQ(unsafeNameReason(name), "it is the name of a device") << name;
 }
 

@@ -66,7 +66,7 @@ TEST_F(ZimtoolGenerate, GeneratesAsTheDesignerDoesAndExitsWithZero) {
     EXPECT_NE(std::string(source.begin(), source.end()).find("!  <<Start>>"), std::string::npos);
 
     const fs::path other = temp / "other";
-    EXPECT_EQ(zimtool({"generate", projectFolder.string(), other.string(), "--name", " Other ",
+    EXPECT_EQ(zimtool({"generate", projectFolder.string(), other.string(), "--name", "Other ",
                        "--libraries", libraries.string()})
                   .code,
               0);
@@ -112,6 +112,24 @@ TEST_F(ZimtoolGenerate, AProjectOrFolderThatCannotBeUsedGivesExitCodeOne) {
     run = zimtool({"generate", projectFolder.string(), out.string()});
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.err.rfind("zimtool: Demo.rc could not be written: ", 0), 0u) << run.err;
+}
+
+// An output folder from an earlier run may hold links; the files are never written through
+// them.
+TEST_F(ZimtoolGenerate, GeneratedAndCopiedFilesAreNeverWrittenThroughLinks) {
+    fs::create_directories(out);
+    writeBytes(temp / "victim", bytesOf("victim"));
+    for (const char* file :
+         {"Demo.rc", "ZIM.lib", "Wallpaper.bmp", "ZIM_GUI.zim", "ZIM_ButtonDefinedAction.f90"})
+        fs::create_symlink(temp / "victim", out / file);
+    const ToolRun run = zimtool({"generate", projectFolder.string(), out.string()});
+    EXPECT_EQ(run.code, 1);
+    for (const char* file :
+         {"Demo.rc", "ZIM.lib", "Wallpaper.bmp", "ZIM_GUI.zim", "ZIM_ButtonDefinedAction.f90"})
+        EXPECT_NE(run.err.find(std::string("zimtool: ") + file + " could not be"),
+                  std::string::npos)
+            << file << ": " << run.err;
+    EXPECT_EQ(readBytes(temp / "victim"), bytesOf("victim"));
 }
 
 TEST_F(ZimtoolGenerate, BadCommandLinesShowTheUsage) {

@@ -62,7 +62,7 @@ struct Snapshot {
 TEST(ProjectFile, DefaultProjectHasTheDocumentedLengthAndOffsets) {
     TempDir dir;
     buildDefaultProject();
-    ASSERT_TRUE(saveProjectFile(dir.path()));
+    ASSERT_TRUE(saveProjectFile(dir.path(), "Default project"));
     const auto bytes = readBytes(dir / "Default project.zim");
     ASSERT_EQ(bytes.size(), 6232u);
     EXPECT_EQ(projectFileSize(project()), 6232);
@@ -157,7 +157,7 @@ TEST(ProjectFile, EveryIntegerItemLandsAtItsOffset) {
         *item.field = 100000 + item.offset;
     image(1, 10).windowNumber = 777;
 
-    ASSERT_TRUE(saveProjectFile(dir.path()));
+    ASSERT_TRUE(saveProjectFile(dir.path(), "Default project"));
     const auto bytes = readBytes(dir / "Default project.zim");
     ASSERT_EQ(bytes.size(), 1436u + 1368u + 3520u);
     for (const Item& item : programItems)
@@ -178,7 +178,7 @@ TEST(ProjectFile, RoundTripsVariedProjectsAndKeepsUnsavedFields) {
         const int windows = round == 0 ? 1 : round == 1 ? maxWindows : 1 + int(rng() % 7);
         fillRandomly(project(), rng, windows);
         window(1).imageCount = round % 2 ? maxImages : 0;
-        ASSERT_TRUE(saveProjectFile(dir.path()));
+        ASSERT_TRUE(saveProjectFile(dir.path(), "Noise"));
         const auto first = readBytes(dir / "Noise.zim");
         ASSERT_EQ(static_cast<int64_t>(first.size()), projectFileSize(project()));
         const auto saved = std::make_unique<Project>(project());
@@ -188,7 +188,7 @@ TEST(ProjectFile, RoundTripsVariedProjectsAndKeepsUnsavedFields) {
         fillRandomly(project(), rng, maxWindows);
         const auto scrambled = std::make_unique<Project>(project());
         ASSERT_TRUE(loadProjectFile(dir.path(), "Noise"));
-        ASSERT_TRUE(saveProjectFile(dir.path()));
+        ASSERT_TRUE(saveProjectFile(dir.path(), "Noise"));
         EXPECT_EQ(readBytes(dir / "Noise.zim"), first) << "round " << round;
         EXPECT_EQ(std::memcmp(project().windows[0].classRecord, scrambled->windows[0].classRecord,
                               48),
@@ -217,16 +217,27 @@ TEST(ProjectFile, RoundTripsVariedProjectsAndKeepsUnsavedFields) {
     }
 }
 
-TEST(ProjectFile, SaveUsesTheTrimmedNameAndReplacesALongerFileWhole) {
+// The file is named by the caller (the project's folder), never by the name the Project or a
+// file stores; a loaded project takes the name it was loaded under.
+TEST(ProjectFile, TheFileIsNamedByItsFolderNeverByTheStoredName) {
     TempDir dir;
     buildDefaultProject();
-    setText(project().program.applicationName, "Trailing   ");
+    setText(project().program.applicationName, "../Elsewhere");
     writeBytes(dir / "Trailing.zim", std::vector<char>(50000, 'x'));
-    ASSERT_TRUE(saveProjectFile(dir.path()));
+    ASSERT_TRUE(saveProjectFile(dir.path(), "Trailing   "));
     const auto bytes = readBytes(dir / "Trailing.zim");
     EXPECT_EQ(bytes.size(), 6232u);
-    EXPECT_EQ(textAt(bytes, 8, 12), "Trailing    ");
-    EXPECT_FALSE(std::filesystem::exists(dir / "Trailing.zim.saving"));
+    EXPECT_EQ(textAt(bytes, 8, 13), "../Elsewhere ");
+    std::filesystem::create_directory(dir / "Folder");
+    ASSERT_TRUE(saveProjectFile(dir / "Folder"));
+    EXPECT_EQ(readBytes(dir / "Folder" / "Folder.zim"), bytes);
+    for (const char* refused : {"", "../Up", "/absolute"})
+        EXPECT_FALSE(saveProjectFile(dir.path(), refused)) << refused;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+
+    auto loaded = std::make_unique<Project>();
+    ASSERT_TRUE(loadProjectFile(*loaded, dir / "Folder", "Folder"));
+    EXPECT_EQ(trimmed(loaded->program.applicationName), "Folder");
 }
 
 TEST(ProjectFile, FailedSaveIsReportedAndKeepsThePreviousFile) {
@@ -236,12 +247,12 @@ TEST(ProjectFile, FailedSaveIsReportedAndKeepsThePreviousFile) {
     writeBytes(dir / "Default project.zim", previous);
     // The temporary file cannot be created where a directory of its name stands.
     std::filesystem::create_directory(dir / "Default project.zim.saving");
-    FileOutcome outcome = saveProjectFile(dir.path());
+    FileOutcome outcome = saveProjectFile(dir.path(), "Default project");
     EXPECT_FALSE(outcome);
     EXPECT_NE(outcome.error.find("Default project.zim"), std::string::npos) << outcome.error;
     EXPECT_EQ(readBytes(dir / "Default project.zim"), previous);
 
-    FileOutcome missingDirectory = saveProjectFile(dir / "no such directory");
+    FileOutcome missingDirectory = saveProjectFile(dir / "no such directory", "Default project");
     EXPECT_FALSE(missingDirectory);
     EXPECT_FALSE(std::filesystem::exists(dir / "no such directory"));
 }
@@ -255,7 +266,7 @@ std::vector<char> sampleFile(const TempDir& dir) {
     window(1).imageCount = 2;
     window(1).buttonCount = 2;
     window(2).staticCount = 2;
-    if (!saveProjectFile(dir.path()))
+    if (!saveProjectFile(dir.path(), "Default project"))
         return {};
     return readBytes(dir / "Default project.zim");
 }

@@ -83,7 +83,7 @@ TEST_F(NameDialogs, NewProjectDialogRefusesAnEmptyNameAndReportsListedNames) {
         EXPECT_EQ(r.bottom - r.top, 400);
         typeName(dialog, "   ");
         test::click(control(dialog, 25)); // refused: the dialog stays
-        typeName(dialog, "  beta ");
+        typeName(dialog, "beta  ");
         test::click(control(dialog, 25));
     });
     std::string chosen;

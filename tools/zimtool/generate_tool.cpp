@@ -5,6 +5,7 @@
 
 #include "archive/safe_name.h"
 #include "generator/generation_driver.h"
+#include "model/name_path.h"
 #include "model/program_state.h"
 #include "model/project_file.h"
 
@@ -29,7 +30,7 @@ std::optional<GenerateOptions> parseOptions(const std::vector<std::string>& args
         if (args[k] == "--name" && hasValue)
             options.name = args[++k];
         else if (args[k] == "--libraries" && hasValue)
-            options.libraries = fs::path(args[++k]);
+            options.libraries = pathFromName(args[++k]);
         else if (args[k].rfind("--", 0) == 0)
             return std::nullopt;
         else
@@ -37,8 +38,8 @@ std::optional<GenerateOptions> parseOptions(const std::vector<std::string>& args
     }
     if (positional.size() != 2)
         return std::nullopt;
-    options.projectDirectory = positional[0];
-    options.outputDirectory = positional[1];
+    options.projectDirectory = pathFromName(positional[0]);
+    options.outputDirectory = pathFromName(positional[1]);
     return options;
 }
 
@@ -66,8 +67,9 @@ int generateTool(const std::vector<std::string>& args, std::ostream& err,
         return generateBadUsage;
 
     const fs::path folder = folderOf(options->projectDirectory);
-    const std::string projectName = folder.filename().string();
-    const FileOutcome loaded = loadProjectFileAt(project(), folder / projectFileName(projectName));
+    // The project is named by its folder, as in the designer's archive.
+    const std::string projectName = nameFromPath(folder.filename());
+    const FileOutcome loaded = loadProjectFile(folder, projectName);
     if (!loaded) {
         err << "zimtool: " << loaded.error << "\n";
         return generateFailed;
@@ -83,7 +85,7 @@ int generateTool(const std::vector<std::string>& args, std::ostream& err,
     std::error_code ec;
     fs::create_directories(options->outputDirectory, ec);
     if (ec || !fs::is_directory(options->outputDirectory)) {
-        err << "zimtool: the folder " << options->outputDirectory.string()
+        err << "zimtool: the folder " << nameFromPath(options->outputDirectory)
             << " could not be made: " << (ec ? ec.message() : "it is a file") << "\n";
         return generateFailed;
     }

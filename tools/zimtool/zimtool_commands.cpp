@@ -1,6 +1,7 @@
 #include "zimtool/zimtool_commands.h"
 
 #include "model/default_project.h"
+#include "model/name_path.h"
 #include "model/project_file.h"
 #include "zimtool/generate_tool.h"
 #include "zimtool/project_json.h"
@@ -17,7 +18,7 @@ constexpr const char* usage =
     "           exit 0: all written and copied; 1: not generated; 2: files not copied\n";
 
 int dump(const std::string& file, std::ostream& out, std::ostream& err) {
-    FileOutcome loaded = loadProjectFileAt(project(), file);
+    FileOutcome loaded = loadProjectFileAt(project(), pathFromName(file));
     if (!loaded) {
         err << loaded.error << "\n";
         return 1;
@@ -27,7 +28,7 @@ int dump(const std::string& file, std::ostream& out, std::ostream& err) {
 }
 
 int check(const std::string& file, std::ostream& err) {
-    FileOutcome checked = checkProjectFile(file);
+    FileOutcome checked = checkProjectFile(pathFromName(file));
     if (!checked) {
         err << checked.error << "\n";
         return 1;
@@ -37,7 +38,7 @@ int check(const std::string& file, std::ostream& err) {
 
 int writeDefault(const std::string& file, std::ostream& err) {
     buildDefaultProject();
-    FileOutcome saved = saveProjectFileAs(project(), file);
+    FileOutcome saved = saveProjectFileAs(project(), pathFromName(file));
     if (!saved) {
         err << saved.error << "\n";
         return 1;
