@@ -45,14 +45,17 @@ bool routeDialogMessage(MSG& message) {
     return viewDialog && viewDialogTakes(message) && IsDialogMessageA(viewDialog, &message);
 }
 
+void processMessage(MSG& message) {
+    if (routeDialogMessage(message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
 int runMessageLoop() {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (routeDialogMessage(message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        processMessage(message);
     return static_cast<int>(message.wParam);
 }
 

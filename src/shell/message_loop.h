@@ -17,6 +17,10 @@ void setParameterPageFilter(DialogMessageFilter filter);
 // Gives the message to the dialogs that take keyboard input; returns whether one handled it.
 bool routeDialogMessage(MSG& message);
 
+// Handles one message as the loop does: routed to the dialogs, otherwise translated and
+// dispatched.
+void processMessage(MSG& message);
+
 // Runs until WM_QUIT; returns its exit code.
 int runMessageLoop();
 
