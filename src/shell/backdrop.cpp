@@ -1,5 +1,6 @@
 #include "shell/backdrop.h"
 
+#include "shell/exit_question.h"
 #include "shell/main_window.h"
 #include "shell/shell_animation.h"
 #include "shell/shell_state.h"
@@ -60,6 +61,15 @@ LRESULT CALLBACK backdropProcedure(HWND window, UINT message, WPARAM wParam, LPA
     case WM_PAINT:
         onPaint(window);
         return 0;
+    case WM_CLOSE:
+        // Alt+F4 while the backdrop is active, or its taskbar button's close: the destroyed
+        // backdrop takes the main window it owns with it and ends the program.
+        if (exitIsCancelled())
+            return 0;
+        break;
+    case WM_QUERYENDSESSION:
+        // Answering YES (save first) keeps the session from ending.
+        return exitIsCancelled() ? FALSE : TRUE;
     case WM_DESTROY:
         onDestroy(window);
         return 0;

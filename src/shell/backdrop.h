@@ -1,5 +1,6 @@
 // The full-screen backdrop behind the main window. Its timer opens the main window on the
-// first tick and, once the main window is gone, ends the program on a later one.
+// first tick and, once the main window is gone, ends the program on a later one. Closing it
+// (or ending the session) asks about unsaved work as closing the main window does.
 #pragma once
 
 #include <windows.h>

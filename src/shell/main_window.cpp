@@ -2,12 +2,11 @@
 
 #include <commctrl.h>
 
-#include "model/program_state.h"
+#include "shell/exit_question.h"
 #include "shell/main_window_layout.h"
 #include "shell/parameters_window.h"
 #include "shell/shell_animation.h"
 #include "shell/shell_state.h"
-#include "shell/user_questions.h"
 #include "shell/view_dialog.h"
 #include "shell/window_classes.h"
 
@@ -18,12 +17,6 @@ namespace {
 constexpr const char* mainWindowTitle = "Zuruzuv URE Vavodured ava VUD 6.i. Version 3.01.";
 constexpr DWORD mainWindowStyle = WS_CAPTION | WS_SYSMENU;
 constexpr DWORD mainWindowExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
-
-constexpr const char* unsavedQuestion =
-    "Your current project was not saved. Would you like to save it before exiting?\r"
-    "Select YES, if you want to save project, or select NO to exit program\r"
-    "without saving.";
-constexpr const char* unsavedCaption = "Warning";
 
 HWND statusBar = nullptr;
 
@@ -69,14 +62,6 @@ void onViewCommand(HWND window, int view) {
     switchView(view);
 }
 
-// Answering YES keeps the program running so that the user can save from the File view.
-bool closeIsCancelled(HWND window) {
-    if (projectUnsaved != 1)
-        return false;
-    return ask(window, unsavedQuestion, unsavedCaption,
-               MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES;
-}
-
 // The backdrop ends the program at its next tick once mainWindow is 0.
 void onDestroy(HWND window) {
     if (mainWindow == window)
@@ -99,8 +84,9 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             return 0;
         }
         break;
-    case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_CLOSE && closeIsCancelled(window))
+    case WM_CLOSE:
+        // Alt+F4, the close box and the system menu all arrive here.
+        if (exitIsCancelled())
             return 0;
         break;
     case WM_DESTROY:
