@@ -19,6 +19,8 @@ constexpr DWORD mainWindowStyle = WS_CAPTION | WS_SYSMENU;
 constexpr DWORD mainWindowExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
 
 HWND statusBar = nullptr;
+// The control of the view that had the keyboard focus when the main window was last deactivated.
+HWND focusInView = nullptr;
 
 int menuItemOf(int view) {
     return 1000 + view;
@@ -62,6 +64,22 @@ void onViewCommand(HWND window, int view) {
     switchView(view);
 }
 
+// void onActivate(HWND window, UINT state)
+// The system gives the focus to an activated main window itself, where Tab, Enter and the arrow
+// keys reach no control; so the control that had it (before a message box or a dialog, say)
+// takes it back, or else the view's first control.
+void onActivate(HWND window, UINT state) {
+    if (state == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        focusInView = focus && IsChild(window, focus) ? focus : nullptr;
+        return;
+    }
+    if (focusInView && IsChild(window, focusInView))
+        SetFocus(focusInView);
+    else
+        focusCurrentView();
+}
+
 // The backdrop ends the program at its next tick once mainWindow is 0.
 void onDestroy(HWND window) {
     if (mainWindow == window)
@@ -69,6 +87,7 @@ void onDestroy(HWND window) {
     viewDialog = nullptr;
     parametersWindow = nullptr;
     statusBar = nullptr;
+    focusInView = nullptr;
 }
 
 } // namespace
@@ -84,6 +103,9 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             return 0;
         }
         break;
+    case WM_ACTIVATE:
+        onActivate(window, LOWORD(wParam));
+        return 0;
     case WM_CLOSE:
         // Alt+F4, the close box and the system menu all arrive here.
         if (exitIsCancelled())

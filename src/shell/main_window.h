@@ -1,5 +1,6 @@
 // The main window: the menu of the three views, the status bar and the view dialog between
-// them. Closing it asks about an unsaved project.
+// them. Closing it asks about an unsaved project; it gives the keyboard focus back to its view
+// whenever it is activated.
 #pragma once
 
 #include <windows.h>

@@ -8,4 +8,8 @@ namespace zim {
 // Replaces the view dialog with a new one that shows view 1 (File), 2 (Edit) or 3 (About).
 void switchView(int view);
 
+// Gives the keyboard focus to the first control of the shown view: the Edit view's tree, or the
+// first control that takes it with Tab.
+void focusCurrentView();
+
 } // namespace zim
