@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 #include "shell/parameters_window.h"
 #include "shell/shell_prompts.h"
@@ -122,6 +123,42 @@ TEST_F(StructurePaneTest, PromptsRebuildTheEditViewTreeAndTheFileViewOpensNothin
     EXPECT_EQ(test::selectedCode(tree), 500101);
     EXPECT_EQ(parametersWindow, nullptr);
     expectSelection(0, 0, 0);
+}
+
+// While a tree deletes its selected item it may move the selection to the next item, which is
+// being deleted too (Wine moves none; it still reports each deletion to the pane). The rebuild
+// clears the selection before the first item goes, so no notice can open a deleted item; at
+// the end one parameters window is open, for the new selection.
+TEST_F(StructurePaneTest, RebuildClearsTheSelectionBeforeAnyItemIsDeleted) {
+    showEditView();
+    select(tree_, 500101);
+    static HWND tree;
+    static WNDPROC paneProcedure;
+    static std::vector<LPARAM> selectedAtDeletion, announced;
+    tree = tree_;
+    selectedAtDeletion.clear();
+    announced.clear();
+    auto watch = [](HWND pane, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        const auto* change = reinterpret_cast<const NMTREEVIEWA*>(lParam);
+        const UINT code = message == WM_NOTIFY ? change->hdr.code : 0;
+        if (code == TVN_DELETEITEMA || code == TVN_DELETEITEMW)
+            selectedAtDeletion.push_back(test::selectedCode(tree));
+        if ((code == TVN_SELCHANGEDA || code == TVN_SELCHANGEDW) && change->itemNew.hItem)
+            announced.push_back(change->itemNew.lParam);
+        return CallWindowProcA(paneProcedure, pane, message, wParam, lParam);
+    };
+    paneProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(pane_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+watch)));
+    shellPrompts().rebuildStructureTree();
+    SetWindowLongPtrA(pane_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(paneProcedure));
+
+    ASSERT_FALSE(selectedAtDeletion.empty());
+    EXPECT_EQ(selectedAtDeletion, std::vector<LPARAM>(selectedAtDeletion.size(), -1))
+        << "-1: nothing selected";
+    EXPECT_EQ(announced, std::vector<LPARAM>{0});
+    expectSelection(0, 0, 0);
+    EXPECT_EQ(FindWindowExA(viewDialog, parametersWindow, "WizardEditWindowClass", nullptr),
+              nullptr);
 }
 
 } // namespace
