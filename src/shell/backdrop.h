@@ -12,7 +12,8 @@ constexpr UINT backdropTimerPeriod = 2000;
 
 LRESULT CALLBACK backdropProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Creates the backdrop (which starts its timer) and shows it.
+// Creates the backdrop (which starts its timer) and shows it. A backdrop that cannot be created
+// or cannot start its timer is reported as a critical error and 0 is returned.
 HWND createBackdrop();
 
 // Opens the main window now instead of on the timer's first tick.

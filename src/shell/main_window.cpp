@@ -7,6 +7,7 @@
 #include "shell/parameters_window.h"
 #include "shell/shell_animation.h"
 #include "shell/shell_state.h"
+#include "shell/startup.h"
 #include "shell/view_dialog.h"
 #include "shell/window_classes.h"
 
@@ -17,6 +18,7 @@ namespace {
 constexpr const char* mainWindowTitle = "Zuruzuv URE Vavodured ava VUD 6.i. Version 3.01.";
 constexpr DWORD mainWindowStyle = WS_CAPTION | WS_SYSMENU;
 constexpr DWORD mainWindowExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
+constexpr const char* mainWindowError = "System Error - Can't create main window...";
 
 HWND statusBar = nullptr;
 // The control of the view that had the keyboard focus when the main window was last deactivated.
@@ -123,8 +125,11 @@ HWND createMainWindow(HWND backdrop) {
     HWND window = CreateWindowExA(mainWindowExtendedStyle, mainWindowClass, mainWindowTitle,
                                   mainWindowStyle, place.left, place.top, place.width, place.height,
                                   backdrop, nullptr, hInstance, nullptr);
-    if (window)
-        showShellWindow(window);
+    if (!window) {
+        showCriticalError(mainWindowError);
+        return nullptr;
+    }
+    showShellWindow(window);
     return window;
 }
 

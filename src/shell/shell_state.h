@@ -3,9 +3,11 @@
 #pragma once
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <cstdint>
+#include <string>
 
 namespace zim {
 
@@ -13,10 +15,10 @@ extern HINSTANCE hInstance;
 extern int32_t screenWidth;
 extern int32_t screenHeight;
 extern HWND backdropWindow;
-extern HWND mainWindow;   // 0 once it is destroyed
-extern int32_t currentView;  // 1 File, 2 Edit, 3 About
+extern HWND mainWindow;     // 0 once it is destroyed
+extern int32_t currentView; // 1 File, 2 Edit, 3 About
 extern int32_t previousView;
-extern HWND viewDialog;   // the modeless dialog that shows the current view
+extern HWND viewDialog; // the modeless dialog that shows the current view
 
 enum View : int32_t { viewFile = 1, viewEdit = 2, viewAbout = 3 };
 
@@ -53,8 +55,9 @@ extern HIMAGELIST sizeImages;
 
 // brushPane alone: the classes need it before the other resources exist.
 void createPaneBrush();
-// Cursors, the three image lists, the seven fonts and the four coloured brushes.
-void createSharedResources();
+// Cursors, the three image lists, the seven fonts and the four coloured brushes. Returns "" or
+// the error text of an image list that could not be made.
+std::string createSharedResources();
 // Deletes the fonts and the brushes.
 void releaseSharedResources();
 

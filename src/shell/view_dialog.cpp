@@ -6,6 +6,7 @@
 #include "shell/main_window_layout.h"
 #include "shell/project_view.h"
 #include "shell/shell_state.h"
+#include "shell/startup.h"
 #include "shell/structure_pane.h"
 
 namespace zim {
@@ -15,6 +16,7 @@ namespace {
 constexpr DWORD editViewStyle = WS_CHILD | WS_VISIBLE | DS_SETFONT | DS_3DLOOK;
 constexpr DWORD otherViewStyle = editViewStyle | DS_MODALFRAME;
 constexpr WORD viewPointSize = 8;
+constexpr const char* viewError = "System Error - Can't create view window...";
 
 // The view dialog covers the main window's client area above the status bar.
 void coverClientArea(HWND dialog) {
@@ -94,8 +96,11 @@ void switchView(int view) {
                             "",
                             "Arial",
                             viewPointSize};
-    if (!createModelessDialog(hInstance, mainWindow, frame, viewProcedure, view, 0))
+    // Without its view the main window stays, so that the user can try another view and save.
+    if (!createModelessDialog(hInstance, mainWindow, frame, viewProcedure, view, 0)) {
+        showCriticalError(viewError);
         return;
+    }
     // The old view took the keyboard focus with it. A main window that is not active (still
     // being created) is given the focus when it is activated.
     if (GetActiveWindow() == mainWindow)
