@@ -87,9 +87,7 @@ template <class Handle> void deleteHandle(Handle& handle) {
 
 } // namespace
 
-void createPaneBrush() {
-    brushPane = CreateSolidBrush(RGB(239, 239, 239));
-}
+void createPaneBrush() { brushPane = CreateSolidBrush(RGB(239, 239, 239)); }
 
 std::string createSharedResources() {
     cursorArrow = LoadCursorA(nullptr, IDC_ARROW);

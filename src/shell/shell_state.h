@@ -15,10 +15,10 @@ extern HINSTANCE hInstance;
 extern int32_t screenWidth;
 extern int32_t screenHeight;
 extern HWND backdropWindow;
-extern HWND mainWindow;     // 0 once it is destroyed
-extern int32_t currentView; // 1 File, 2 Edit, 3 About
+extern HWND mainWindow;   // 0 once it is destroyed
+extern int32_t currentView;  // 1 File, 2 Edit, 3 About
 extern int32_t previousView;
-extern HWND viewDialog; // the modeless dialog that shows the current view
+extern HWND viewDialog;   // the modeless dialog that shows the current view
 
 enum View : int32_t { viewFile = 1, viewEdit = 2, viewAbout = 3 };
 

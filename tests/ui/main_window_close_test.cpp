@@ -63,57 +63,29 @@ TEST_F(ShellTest, ClosingAnUnsavedProjectAsksAndYesKeepsTheProgramRunning) {
     EXPECT_EQ(mainWindow, nullptr);
 }
 
-// Opening an object in the Edit view marks the project unsaved, so closing afterwards asks.
-TEST_F(ShellTest, ClosingAfterTheEditViewOpenedAnObjectAsks) {
-    ScriptedQuestions script;
-    HWND main = start();
-    chooseView(2);
-    EXPECT_EQ(projectUnsaved, 1);
-    chooseView(1);
-    script.planAnswer(IDYES);
-    closeMainWindow();
-    ASSERT_EQ(script.asked().size(), 1u);
-    EXPECT_EQ(script.last().text, unsavedQuestion);
-    EXPECT_TRUE(IsWindow(main));
-}
-
-// The backdrop's close (Alt+F4 once it is active, or its taskbar button) and the end of the
-// session ask the main window's question: YES keeps the program running, NO lets it end.
-TEST_F(ShellTest, TheBackdropsCloseAndTheEndOfTheSessionAskAboutUnsavedWork) {
+// Opening an object in the Edit view marks the project unsaved. Then the end of the session and
+// the backdrop's close (Alt+F4 once it is active, or its taskbar button) ask the main window's
+// question: YES keeps the program running, NO lets it end.
+TEST_F(ShellTest, AfterTheEditViewTheBackdropAndTheEndOfTheSessionAsk) {
     ScriptedQuestions script;
     HWND main = start();
     HWND backdrop = backdropWindow;
-    EXPECT_EQ(SendMessageA(backdrop, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
-    EXPECT_TRUE(script.asked().empty()) << "nothing to save";
-
-    projectUnsaved = 1;
+    EXPECT_EQ(SendMessageA(backdrop, WM_QUERYENDSESSION, 0, 0), TRUE) << "nothing to save";
+    chooseView(2);
     script.planAnswer(IDYES);
-    EXPECT_EQ(SendMessageA(backdrop, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), FALSE);
+    EXPECT_EQ(SendMessageA(backdrop, WM_QUERYENDSESSION, 0, 0), FALSE);
     script.planAnswer(IDNO);
-    EXPECT_EQ(SendMessageA(backdrop, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
-    ASSERT_EQ(script.asked().size(), 2u);
-    EXPECT_EQ(script.asked()[0].text, unsavedQuestion);
-    EXPECT_EQ(script.asked()[1].text, unsavedQuestion);
-    script.clear();
-
-    ASSERT_TRUE(SetForegroundWindow(backdrop));
-    script.planAnswer(IDYES);
-    test::pressKey(VK_F4, true);
-    ASSERT_EQ(script.asked().size(), 1u);
-    EXPECT_EQ(script.last().text, unsavedQuestion);
-    EXPECT_EQ(script.last().caption, "Warning");
-    EXPECT_EQ(script.last().flags, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL));
-    EXPECT_TRUE(IsWindow(backdrop));
-    EXPECT_TRUE(IsWindow(main));
-    EXPECT_FALSE(quitPosted());
-
-    ASSERT_TRUE(SetForegroundWindow(backdrop));
-    script.planAnswer(IDNO);
-    test::pressKey(VK_F4, true);
-    EXPECT_EQ(script.asked().size(), 2u);
-    EXPECT_FALSE(IsWindow(backdrop));
-    EXPECT_FALSE(IsWindow(main));
-    EXPECT_TRUE(quitPosted());
+    EXPECT_EQ(SendMessageA(backdrop, WM_QUERYENDSESSION, 0, 0), TRUE);
+    for (int answer : {IDYES, IDNO}) {
+        ASSERT_TRUE(SetForegroundWindow(backdrop));
+        script.planAnswer(answer);
+        test::pressKey(VK_F4, true);
+        EXPECT_EQ(IsWindow(backdrop) && IsWindow(main), answer == IDYES);
+        EXPECT_EQ(quitPosted(), answer == IDNO);
+    }
+    ASSERT_EQ(script.asked().size(), 4u);
+    for (const auto& question : script.asked())
+        EXPECT_EQ(question.text, unsavedQuestion);
 }
 
 } // namespace
