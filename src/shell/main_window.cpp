@@ -2,12 +2,12 @@
 
 #include <commctrl.h>
 
-#include "model/program_state.h"
+#include "shell/exit_question.h"
 #include "shell/main_window_layout.h"
 #include "shell/parameters_window.h"
 #include "shell/shell_animation.h"
 #include "shell/shell_state.h"
-#include "shell/user_questions.h"
+#include "shell/startup.h"
 #include "shell/view_dialog.h"
 #include "shell/window_classes.h"
 
@@ -18,14 +18,11 @@ namespace {
 constexpr const char* mainWindowTitle = "Zuruzuv URE Vavodured ava VUD 6.i. Version 3.01.";
 constexpr DWORD mainWindowStyle = WS_CAPTION | WS_SYSMENU;
 constexpr DWORD mainWindowExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
-
-constexpr const char* unsavedQuestion =
-    "Your current project was not saved. Would you like to save it before exiting?\r"
-    "Select YES, if you want to save project, or select NO to exit program\r"
-    "without saving.";
-constexpr const char* unsavedCaption = "Warning";
+constexpr const char* mainWindowError = "System Error - Can't create main window...";
 
 HWND statusBar = nullptr;
+// The control of the view that had the keyboard focus when the main window was last deactivated.
+HWND focusInView = nullptr;
 
 int menuItemOf(int view) {
     return 1000 + view;
@@ -69,12 +66,20 @@ void onViewCommand(HWND window, int view) {
     switchView(view);
 }
 
-// Answering YES keeps the program running so that the user can save from the File view.
-bool closeIsCancelled(HWND window) {
-    if (projectUnsaved != 1)
-        return false;
-    return ask(window, unsavedQuestion, unsavedCaption,
-               MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES;
+// void onActivate(HWND window, UINT state)
+// The system gives the focus to an activated main window itself, where Tab, Enter and the arrow
+// keys reach no control; so the control that had it (before a message box or a dialog, say)
+// takes it back, or else the view's first control.
+void onActivate(HWND window, UINT state) {
+    if (state == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        focusInView = focus && IsChild(window, focus) ? focus : nullptr;
+        return;
+    }
+    if (focusInView && IsChild(window, focusInView))
+        SetFocus(focusInView);
+    else
+        focusCurrentView();
 }
 
 // The backdrop ends the program at its next tick once mainWindow is 0.
@@ -84,6 +89,7 @@ void onDestroy(HWND window) {
     viewDialog = nullptr;
     parametersWindow = nullptr;
     statusBar = nullptr;
+    focusInView = nullptr;
 }
 
 } // namespace
@@ -99,8 +105,12 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             return 0;
         }
         break;
-    case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_CLOSE && closeIsCancelled(window))
+    case WM_ACTIVATE:
+        onActivate(window, LOWORD(wParam));
+        return 0;
+    case WM_CLOSE:
+        // Alt+F4, the close box and the system menu all arrive here.
+        if (exitIsCancelled())
             return 0;
         break;
     case WM_DESTROY:
@@ -115,8 +125,11 @@ HWND createMainWindow(HWND backdrop) {
     HWND window = CreateWindowExA(mainWindowExtendedStyle, mainWindowClass, mainWindowTitle,
                                   mainWindowStyle, place.left, place.top, place.width, place.height,
                                   backdrop, nullptr, hInstance, nullptr);
-    if (window)
-        showShellWindow(window);
+    if (!window) {
+        showCriticalError(mainWindowError);
+        return nullptr;
+    }
+    showShellWindow(window);
     return window;
 }
 

@@ -8,29 +8,38 @@ namespace {
 
 DialogMessageFilter parameterPageFilter = nullptr;
 
-bool isKey(const MSG& message, WPARAM key) {
-    return (message.message == WM_KEYDOWN || message.message == WM_KEYUP ||
-            message.message == WM_CHAR) &&
-           message.wParam == key;
+bool isEnterOrEscape(const MSG& message) {
+    const bool key =
+        message.message == WM_KEYDOWN || message.message == WM_KEYUP || message.message == WM_CHAR;
+    return key && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE);
 }
 
-bool focusIsPushButton() {
+// Enter on a push button of the view presses that button, as the dialog manager presses its
+// default button; the button says what it is through WM_GETDLGCODE. A button that took the
+// focus from the mouse is not the dialog's default, and the dialog manager would press the
+// default one instead.
+bool pressFocusedPushButton() {
     HWND focus = GetFocus();
-    char name[16] = {};
-    GetClassNameA(focus, name, sizeof name);
-    const LONG_PTR type = GetWindowLongPtrA(focus, GWL_STYLE) & BS_TYPEMASK;
-    return lstrcmpiA(name, "Button") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+    if (!focus || !IsChild(viewDialog, focus))
+        return false;
+    const LRESULT code = SendMessageA(focus, WM_GETDLGCODE, 0, 0);
+    if (!(code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
+        return false;
+    SendMessageA(GetParent(focus), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(focus));
+    return true;
 }
 
-// The File view's commands have the identifiers 1 and 2, which the dialog manager also sends
-// for Enter and Escape. So Escape never reaches the view dialog, and Enter only when it presses
-// the focused button; elsewhere in the view neither starts a project command.
-bool viewDialogTakes(const MSG& message) {
-    if (isKey(message, VK_ESCAPE))
-        return false;
-    if (isKey(message, VK_RETURN))
-        return focusIsPushButton();
-    return true;
+// The dialog manager turns Enter into the default button's command (IDOK, 1, when none is set)
+// and Escape into IDCANCEL (2), which are the File view's "Create New Project" and "Load
+// Project From Archive". So the view dialog never sees them: Enter presses the focused push
+// button, and otherwise both go to the focused control as plain keys.
+bool routeToView(MSG& message) {
+    if (!isEnterOrEscape(message))
+        return IsDialogMessageA(viewDialog, &message) != FALSE;
+    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN)
+        return pressFocusedPushButton();
+    return false;
 }
 
 } // namespace
@@ -42,17 +51,20 @@ void setParameterPageFilter(DialogMessageFilter filter) {
 bool routeDialogMessage(MSG& message) {
     if (parameterPageFilter && parameterPageFilter(message))
         return true;
-    return viewDialog && viewDialogTakes(message) && IsDialogMessageA(viewDialog, &message);
+    return viewDialog && routeToView(message);
+}
+
+void processMessage(MSG& message) {
+    if (routeDialogMessage(message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
 }
 
 int runMessageLoop() {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (routeDialogMessage(message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        processMessage(message);
     return static_cast<int>(message.wParam);
 }
 

@@ -15,7 +15,13 @@ using DialogMessageFilter = bool (*)(MSG& message);
 void setParameterPageFilter(DialogMessageFilter filter);
 
 // Gives the message to the dialogs that take keyboard input; returns whether one handled it.
+// In the views Enter presses the focused push button and nothing else, and Escape is left to
+// the focused control: neither becomes the dialog manager's IDOK or IDCANCEL.
 bool routeDialogMessage(MSG& message);
+
+// Handles one message as the loop does: routed to the dialogs, otherwise translated and
+// dispatched.
+void processMessage(MSG& message);
 
 // Runs until WM_QUIT; returns its exit code.
 int runMessageLoop();

@@ -1,5 +1,6 @@
 #include "shell/parameters_window.h"
 
+#include "model/program_state.h"
 #include "model/project.h"
 #include "shell/shell_state.h"
 #include "shell/structure_pane_layout.h"
@@ -14,11 +15,12 @@ namespace {
 constexpr DWORD parametersStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr DWORD parametersExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
 
-// void onCreate(const CREATESTRUCTA& create)
+// void onCreate(HWND window, const CREATESTRUCTA& create)
 // The creation parameter points at the editing state; the pages will read the selection
-// through it.
+// through it. Opening an object for editing marks the project unsaved, whatever the object.
 void onCreate(HWND window, const CREATESTRUCTA& create) {
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create.lpCreateParams));
+    projectUnsaved = 1;
 }
 
 void onDestroy(HWND window) {

@@ -13,7 +13,8 @@ extern HWND parametersWindow;
 LRESULT CALLBACK parametersWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Opens the parameters window for the editing state (currentObjectKind, currentWindow,
-// currentControl) in the right three quarters of the Edit view `view`.
+// currentControl) in the right three quarters of the Edit view `view`; the project is then
+// unsaved (projectUnsaved 1).
 HWND openParametersWindow(HWND view);
 
 // Destroys the open parameters window, if any.

@@ -1,6 +1,7 @@
 #include "shell/shell_state.h"
 
 #include <initializer_list>
+#include <string>
 
 namespace zim {
 
@@ -51,18 +52,31 @@ HFONT makeFont(const char* face, int height, int weight) {
                        roman ? (FIXED_PITCH | FF_ROMAN) : 0, face);
 }
 
-// A 16 x 16, 16-colour image list from bitmap resources; each bitmap is deleted once added.
-HIMAGELIST makeImageList(std::initializer_list<const char*> bitmaps) {
-    HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR4, static_cast<int>(bitmaps.size()), 4);
-    for (const char* name : bitmaps) {
-        HBITMAP bitmap = static_cast<HBITMAP>(
-            LoadImageA(hInstance, name, IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-        if (bitmap) {
-            ImageList_Add(list, bitmap, nullptr);
-            DeleteObject(bitmap);
+// The bitmap resource `name` as the next image of `list`; the bitmap is deleted once added.
+bool addBitmap(HIMAGELIST list, const char* name) {
+    HBITMAP bitmap =
+        static_cast<HBITMAP>(LoadImageA(hInstance, name, IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    if (!bitmap)
+        return false;
+    const int index = ImageList_Add(list, bitmap, nullptr);
+    DeleteObject(bitmap);
+    return index >= 0;
+}
+
+// A 16 x 16, 16-colour image list of the bitmap resources, one image each in this order. A
+// bitmap that is missing leaves no list: every later image would take the index of the one
+// before it. Returns "" or the error text.
+std::string makeImageList(HIMAGELIST& list, std::initializer_list<const char*> bitmaps) {
+    list = ImageList_Create(16, 16, ILC_COLOR4, static_cast<int>(bitmaps.size()), 4);
+    if (!list)
+        return "System Error - Can't create image list...";
+    for (const char* name : bitmaps)
+        if (!addBitmap(list, name)) {
+            ImageList_Destroy(list);
+            list = nullptr;
+            return std::string("System Error - Can't load image ") + name + "...";
         }
-    }
-    return list;
+    return {};
 }
 
 template <class Handle> void deleteHandle(Handle& handle) {
@@ -75,17 +89,19 @@ template <class Handle> void deleteHandle(Handle& handle) {
 
 void createPaneBrush() { brushPane = CreateSolidBrush(RGB(239, 239, 239)); }
 
-void createSharedResources() {
+std::string createSharedResources() {
     cursorArrow = LoadCursorA(nullptr, IDC_ARROW);
     cursorSizeAll = LoadCursorA(nullptr, IDC_SIZEALL);
     cursorSizeWE = LoadCursorA(nullptr, IDC_SIZEWE);
     cursorSizeNS = LoadCursorA(nullptr, IDC_SIZENS);
     cursorSizeNWSE = LoadCursorA(nullptr, IDC_SIZENWSE);
 
-    treeImages = makeImageList(
-        {"PGM_ICON", "WALL_ICON", "IMG_ICON", "WND_ICON", "DLG_ICON", "BUT_ICON", "STA_ICON"});
-    markImages = makeImageList({"BMP4", "BMP4S"});
-    sizeImages = makeImageList({"SIZES"});
+    std::string error = makeImageList(treeImages, {"PGM_ICON", "WALL_ICON", "IMG_ICON", "WND_ICON",
+                                                   "DLG_ICON", "BUT_ICON", "STA_ICON"});
+    if (error.empty())
+        error = makeImageList(markImages, {"BMP4", "BMP4S"});
+    if (error.empty())
+        error = makeImageList(sizeImages, {"SIZES"});
 
     fontLabelBold = makeFont("Times New Roman", 18, 700);
     fontControl = makeFont("Times New Roman", 16, 0);
@@ -99,6 +115,7 @@ void createSharedResources() {
     brushMaroon = CreateSolidBrush(RGB(128, 0, 0));
     brushGreen = CreateSolidBrush(RGB(0, 128, 0));
     brushGrey = CreateSolidBrush(RGB(112, 112, 112));
+    return error;
 }
 
 void releaseSharedResources() {

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <cstdint>
+#include <string>
 
 namespace zim {
 
@@ -53,8 +55,9 @@ extern HIMAGELIST sizeImages;
 
 // brushPane alone: the classes need it before the other resources exist.
 void createPaneBrush();
-// Cursors, the three image lists, the seven fonts and the four coloured brushes.
-void createSharedResources();
+// Cursors, the three image lists, the seven fonts and the four coloured brushes. Returns "" or
+// the error text of an image list that could not be made.
+std::string createSharedResources();
 // Deletes the fonts and the brushes.
 void releaseSharedResources();
 

@@ -14,6 +14,7 @@ list(APPEND ZIM_CORE_SOURCES
 list(APPEND ZIM_WIN32_SOURCES
     shell/about_view.cpp
     shell/backdrop.cpp
+    shell/exit_question.cpp
     shell/main_window.cpp
     shell/message_loop.cpp
     shell/parameters_window.cpp

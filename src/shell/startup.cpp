@@ -43,6 +43,10 @@ void destroyImageList(HIMAGELIST& list) {
 
 } // namespace
 
+void showCriticalError(const std::string& text) {
+    ask(nullptr, text, criticalCaption, MB_ICONHAND | MB_TASKMODAL);
+}
+
 bool checkScreen(int width, int height) {
     if (screenIsLargeEnough(width, height))
         return true;
@@ -83,14 +87,11 @@ bool startUp(HINSTANCE instance) {
         createPaneBrush();
         return registerWindowClasses();
     });
-    runStep([] {
-        createSharedResources();
-        return std::string();
-    });
+    runStep(createSharedResources);
     runStep(openDefaultProject);
     if (startupErrorText.empty())
         return true;
-    ask(nullptr, startupErrorText, criticalCaption, MB_ICONHAND | MB_TASKMODAL);
+    showCriticalError(startupErrorText);
     releaseShell();
     unregisterWindowClasses();
     return false;
@@ -107,8 +108,11 @@ HWND startShellNow(HINSTANCE instance) {
     animateShellWindows = false;
     if (!startUp(instance))
         return nullptr;
-    if (!createBackdrop())
+    if (!createBackdrop()) {
+        releaseShell();
+        unregisterWindowClasses();
         return nullptr;
+    }
     openMainWindowNow();
     return mainWindow;
 }

@@ -11,6 +11,10 @@ namespace zim {
 // The message of the start-up step that failed.
 extern std::string startupErrorText;
 
+// The message box of a failure that stops the program, or leaves it without a window it needs:
+// the text with the caption "Critical Error".
+void showCriticalError(const std::string& text);
+
 // The screen must be at least 1024 x 768; a smaller one is refused with a message.
 bool checkScreen(int width, int height);
 
@@ -19,8 +23,8 @@ std::string initialiseCommonControls();
 std::string openDefaultProject();
 
 // Steps 1 to 7: the screen check, common controls, the window classes, the shared drawing
-// resources and the default project. A failed step shows "Critical Error" with its reason,
-// releases what was made and gives false; the program then ends.
+// resources (a missing tree image fails the step) and the default project. A failed step shows
+// "Critical Error" with its reason, releases what was made and gives false; the program then ends.
 bool startUp(HINSTANCE instance);
 
 // Deletes the shared fonts and brushes and the image lists.

@@ -27,7 +27,11 @@ HTREEITEM insertItem(HWND tree, HTREEITEM parent, const StructureItem& item) {
 
 } // namespace
 
+// The selection is cleared before the items go: a tree that moves the selection to the next
+// item as it deletes the selected one would announce items that are about to be deleted, and
+// the Edit view opens the parameters window of every item it is told is selected.
 void buildStructureTree(HWND tree, int32_t selectCode) {
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, 0);
     SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
     const std::vector<StructureItem> items = structureTreeItems(project());
     std::vector<HTREEITEM> inserted(items.size());

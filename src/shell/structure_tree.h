@@ -7,9 +7,10 @@
 
 namespace zim {
 
-// Deletes every item, inserts the items of the current Project, then expands and selects the
-// item whose object code is `selectCode` (0, the program item, when no item has that code).
-// Selecting sends TVN_SELCHANGED to the tree's parent.
+// Clears the selection, deletes every item, inserts the items of the current Project, then
+// expands and selects the item whose object code is `selectCode` (0, the program item, when no
+// item has that code). Selecting sends TVN_SELCHANGED to the tree's parent; no notice names an
+// item that is being deleted.
 void buildStructureTree(HWND tree, int32_t selectCode);
 
 // Makes a tree view look as the structure trees do: the tree images and a background colour.

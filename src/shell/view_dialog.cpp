@@ -6,6 +6,7 @@
 #include "shell/main_window_layout.h"
 #include "shell/project_view.h"
 #include "shell/shell_state.h"
+#include "shell/startup.h"
 #include "shell/structure_pane.h"
 
 namespace zim {
@@ -15,6 +16,7 @@ namespace {
 constexpr DWORD editViewStyle = WS_CHILD | WS_VISIBLE | DS_SETFONT | DS_3DLOOK;
 constexpr DWORD otherViewStyle = editViewStyle | DS_MODALFRAME;
 constexpr WORD viewPointSize = 8;
+constexpr const char* viewError = "System Error - Can't create view window...";
 
 // The view dialog covers the main window's client area above the status bar.
 void coverClientArea(HWND dialog) {
@@ -49,10 +51,24 @@ BOOL onInitDialog(HWND dialog, int view) {
     return FALSE;
 }
 
+// A dialog procedure gives its answer to a message through DWLP_MSGRESULT.
+BOOL answer(HWND dialog, LRESULT result) {
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
 INT_PTR CALLBACK viewProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         return onInitDialog(dialog, static_cast<int>(lParam));
+    // The dialog manager presses a dialog's default push button (IDOK unless set) and turns
+    // WM_CLOSE into the command IDCANCEL, and the File view's commands 1 and 2 share those
+    // identifiers. So a view has no default push button and cannot be closed: a multi-line edit
+    // that passes Enter to the default button or closes its dialog on Escape starts nothing.
+    case DM_GETDEFID:
+        return answer(dialog, 0);
+    case WM_CLOSE:
+        return answer(dialog, 0);
     case WM_COMMAND:
         if (GetWindowLongPtrA(dialog, DWLP_USER) == viewFile)
             return onProjectViewCommand(LOWORD(wParam), HIWORD(wParam));
@@ -63,16 +79,6 @@ INT_PTR CALLBACK viewProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
         return FALSE;
     }
     return FALSE;
-}
-
-// The old view took the keyboard focus with it: it goes to the Edit view's tree or to the
-// first control of the other views that takes it, as in any dialog. A main window that is not
-// active (still being created) keeps its focus where it is.
-void focusFirstControl(HWND dialog, int view) {
-    if (GetActiveWindow() != GetParent(dialog))
-        return;
-    HWND first = view == viewEdit ? structurePaneTree() : GetNextDlgTabItem(dialog, nullptr, FALSE);
-    SetFocus(first ? first : dialog);
 }
 
 } // namespace
@@ -90,9 +96,25 @@ void switchView(int view) {
                             "",
                             "Arial",
                             viewPointSize};
-    HWND dialog = createModelessDialog(hInstance, mainWindow, frame, viewProcedure, view, 0);
-    if (dialog)
-        focusFirstControl(dialog, view);
+    // Without its view the main window stays, so that the user can try another view and save.
+    if (!createModelessDialog(hInstance, mainWindow, frame, viewProcedure, view, 0)) {
+        showCriticalError(viewError);
+        return;
+    }
+    // The old view took the keyboard focus with it. A main window that is not active (still
+    // being created) is given the focus when it is activated.
+    if (GetActiveWindow() == mainWindow)
+        focusCurrentView();
+}
+
+void focusCurrentView() {
+    if (!viewDialog) {
+        SetFocus(mainWindow);
+        return;
+    }
+    HWND first = currentView == viewEdit ? structurePaneTree()
+                                         : GetNextDlgTabItem(viewDialog, nullptr, FALSE);
+    SetFocus(first ? first : viewDialog);
 }
 
 } // namespace zim

@@ -5,7 +5,12 @@
 
 namespace zim {
 
-// Replaces the view dialog with a new one that shows view 1 (File), 2 (Edit) or 3 (About).
+// Replaces the view dialog with a new one that shows view 1 (File), 2 (Edit) or 3 (About). A
+// view that cannot be created is reported as a critical error.
 void switchView(int view);
+
+// Gives the keyboard focus to the first control of the shown view: the Edit view's tree, or the
+// first control that takes it with Tab.
+void focusCurrentView();
 
 } // namespace zim

@@ -34,11 +34,13 @@ HBRUSH stockBrush(int object) {
     return static_cast<HBRUSH>(GetStockObject(object));
 }
 
+// Shared icons belong to the system, which hands out the same icon on every load: registering
+// the classes again (each start of the shell) makes no new ones, and unregistering leaks none.
 HICON loadIcon(const char* name, int sizeMetric) {
     if (!name)
         return nullptr;
     const int size = GetSystemMetrics(sizeMetric);
-    return static_cast<HICON>(LoadImageA(hInstance, name, IMAGE_ICON, size, size, 0));
+    return static_cast<HICON>(LoadImageA(hInstance, name, IMAGE_ICON, size, size, LR_SHARED));
 }
 
 HCURSOR classCursor(const ClassEntry& entry) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <colordlg.h>
+#include <commdlg.h>
+#include <dlgs.h>
+
 #include "shell/picker_rules.h"
 #include "shell/user_questions.h"
 #include "ui_harness.h"
@@ -99,6 +103,40 @@ TEST(Pickers, GoThroughTheSeam) {
     EXPECT_EQ(path, "C:\\x.bmp");
     saveFileDialog(nullptr, nullptr, "", "x|*.x||", path, success);
     EXPECT_EQ(success, 0);
+}
+
+// The real pickers behind the seam, driven and cancelled: each shows what it was given (the
+// starting colour; the title, filter and current directory), and a cancel chooses nothing and
+// leaves the caller's inputs as they were.
+TEST(Pickers, TheSystemDialogsShowWhatTheyWereGivenAndCancelChoosesNothing) {
+    UINT red = 0, green = 0, blue = 0;
+    test::onNextDialog([&](HWND dialog) {
+        red = GetDlgItemInt(dialog, COLOR_RED, nullptr, FALSE);
+        green = GetDlgItemInt(dialog, COLOR_GREEN, nullptr, FALSE);
+        blue = GetDlgItemInt(dialog, COLOR_BLUE, nullptr, FALSE);
+        test::click(GetDlgItem(dialog, IDCANCEL));
+    });
+    EXPECT_EQ(chooseColour(nullptr, RGB(10, 20, 30)), -1);
+    EXPECT_EQ(RGB(red, green, blue), RGB(10, 20, 30));
+
+    char title[64] = {}, filter[64] = {}, folder[MAX_PATH] = {}, directory[MAX_PATH] = {};
+    test::onNextDialog([&](HWND dialog) {
+        GetWindowTextA(dialog, title, sizeof title);
+        SendDlgItemMessageA(dialog, cmb1, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(filter));
+        SendMessageA(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
+        test::click(GetDlgItem(dialog, IDCANCEL));
+    });
+    std::string path = "unchanged.bmp";
+    int success = 7;
+    openFileDialog(GetModuleHandleA(nullptr), nullptr, "Choose an image",
+                   "BMP-files (*.bmp)|*.bmp||", path, success);
+    EXPECT_TRUE(test::dialogActionsDone());
+    EXPECT_STREQ(title, "Choose an image");
+    EXPECT_STREQ(filter, "BMP-files (*.bmp)");
+    GetCurrentDirectoryA(MAX_PATH, directory);
+    EXPECT_STREQ(folder, directory);
+    EXPECT_EQ(success, 0);
+    EXPECT_EQ(path, "unchanged.bmp");
 }
 
 } // namespace

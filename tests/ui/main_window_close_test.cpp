@@ -63,5 +63,30 @@ TEST_F(ShellTest, ClosingAnUnsavedProjectAsksAndYesKeepsTheProgramRunning) {
     EXPECT_EQ(mainWindow, nullptr);
 }
 
+// Opening an object in the Edit view marks the project unsaved. Then the end of the session and
+// the backdrop's close (Alt+F4 once it is active, or its taskbar button) ask the main window's
+// question: YES keeps the program running, NO lets it end.
+TEST_F(ShellTest, AfterTheEditViewTheBackdropAndTheEndOfTheSessionAsk) {
+    ScriptedQuestions script;
+    HWND main = start();
+    HWND backdrop = backdropWindow;
+    EXPECT_EQ(SendMessageA(backdrop, WM_QUERYENDSESSION, 0, 0), TRUE) << "nothing to save";
+    chooseView(2);
+    script.planAnswer(IDYES);
+    EXPECT_EQ(SendMessageA(backdrop, WM_QUERYENDSESSION, 0, 0), FALSE);
+    script.planAnswer(IDNO);
+    EXPECT_EQ(SendMessageA(backdrop, WM_QUERYENDSESSION, 0, 0), TRUE);
+    for (int answer : {IDYES, IDNO}) {
+        ASSERT_TRUE(SetForegroundWindow(backdrop));
+        script.planAnswer(answer);
+        test::pressKey(VK_F4, true);
+        EXPECT_EQ(IsWindow(backdrop) && IsWindow(main), answer == IDYES);
+        EXPECT_EQ(quitPosted(), answer == IDNO);
+    }
+    ASSERT_EQ(script.asked().size(), 4u);
+    for (const auto& question : script.asked())
+        EXPECT_EQ(question.text, unsavedQuestion);
+}
+
 } // namespace
 } // namespace zim

@@ -113,5 +113,37 @@ TEST_F(ShellTest, KeyboardGoesToThePageFilterThenToTheViewDialog) {
     setParameterPageFilter(nullptr);
 }
 
+// Keys pressed in the File view as a user presses them. Enter and Escape would become the
+// dialog manager's IDOK and IDCANCEL, the identifiers of the first two commands.
+TEST_F(ShellTest, KeysInTheFileViewStartOnlyTheFocusedButton) {
+    test::ScriptedQuestions script;
+    start();
+    chooseView(1);
+    ASSERT_TRUE(SetForegroundWindow(mainWindow));
+    HWND description = GetDlgItem(viewDialog, 103);
+    test::mouseClick(description);
+    // A key that the dialog manager passes on makes the edit send later ones to its dialog.
+    test::pressKey(VK_DOWN);
+    test::pressKey(VK_ESCAPE);
+    test::pressKey(VK_RETURN);
+    EXPECT_TRUE(script.asked().empty()) << script.last().caption;
+    EXPECT_EQ(GetFocus(), description);
+
+    // Pressed with the mouse but released beside it, the button has the focus without being
+    // the dialog's default button. After its command's dialog the focus is back on it.
+    HWND saveAs = GetDlgItem(viewDialog, 3);
+    test::mouseClick(saveAs, description);
+    std::string title;
+    test::onNextDialog([&title](HWND dialog) {
+        title = test::windowText(dialog);
+        test::click(GetDlgItem(dialog, 26));
+    });
+    test::pressKey(VK_RETURN);
+    EXPECT_EQ(title, "Save Current Project As...");
+    EXPECT_EQ(GetFocus(), saveAs);
+    test::pressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), GetDlgItem(viewDialog, 4));
+}
+
 } // namespace
 } // namespace zim

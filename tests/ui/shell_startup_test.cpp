@@ -42,6 +42,40 @@ bool mainClassRegistered() {
     return GetClassInfoExA(GetModuleHandleA(nullptr), "WizardMainWindowClass", &wc) != 0;
 }
 
+// While it lives, the system refuses to create windows of one class on this thread, as it does
+// when it runs out of resources.
+class CreationRefused {
+  public:
+    explicit CreationRefused(const char* className)
+        : hook_(SetWindowsHookExA(WH_CBT, refuse, nullptr, GetCurrentThreadId())) {
+        refused = className;
+    }
+    ~CreationRefused() { UnhookWindowsHookEx(hook_); }
+
+  private:
+    static LRESULT CALLBACK refuse(int code, WPARAM wParam, LPARAM lParam) {
+        if (code == HCBT_CREATEWND && test::className(reinterpret_cast<HWND>(wParam)) == refused)
+            return 1;
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static inline std::string refused;
+    HHOOK hook_;
+};
+
+// A user who reads each message for a while: meanwhile a message box's own loop dispatches
+// whatever arrives, the backdrop's ticks among them.
+class SlowReader : public ScriptedQuestions {
+  public:
+    int messageBox(HWND owner, const std::string& text, const std::string& caption,
+                   UINT flags) override {
+        test::pumpUntil([] { return false; }, readingTime);
+        backdropOutlivedTheMessage = IsWindow(backdropWindow) != FALSE;
+        return ScriptedQuestions::messageBox(owner, text, caption, flags);
+    }
+    DWORD readingTime = 0;
+    bool backdropOutlivedTheMessage = false;
+};
+
 TEST_F(ShellTest, StartUpRegistersTheClassesOpensTheDefaultProjectAndShowsTheAboutView) {
     ScriptedQuestions script;
     HWND main = start();
@@ -199,6 +233,71 @@ TEST_F(ShellTest, AClassThatCannotBeRegisteredEndsStartUpWithItsErrorText) {
     EXPECT_EQ(script.last().flags, criticalFlags);
     EXPECT_FALSE(anyShellWindow());
     EXPECT_FALSE(mainClassRegistered()); // the classes registered before it are gone again
+}
+
+// A missing tree image would give every later image the index of the one before it, so
+// start-up stops. The class icons are the system's shared ones: every start finds the same.
+TEST_F(ShellTest, AMissingTreeImageStopsStartUpAndClassIconsAreShared) {
+    ScriptedQuestions script;
+    auto mainIcon = [] {
+        return reinterpret_cast<HICON>(GetClassLongPtrA(mainWindow, GCLP_HICON));
+    };
+    start();
+    const HICON icon = mainIcon();
+    stopShell();
+    fs::current_path(root_);
+    start();
+    EXPECT_EQ(mainIcon(), icon);
+    stopShell();
+    fs::current_path(root_);
+
+    // The system's kernel32 stands in for a program module without the images.
+    EXPECT_FALSE(startUp(GetModuleHandleA("kernel32.dll")));
+    ASSERT_EQ(script.asked().size(), 1u);
+    EXPECT_EQ(script.last().text, "System Error - Can't load image PGM_ICON...");
+    EXPECT_EQ(script.last().caption, "Critical Error");
+    EXPECT_EQ(treeImages, nullptr);
+}
+
+// Windows the system refuses: the backdrop ends start-up; the main window ends the program at
+// the backdrop's first tick, but only once its message is read; a view leaves the main window
+// open, so that the user can choose another view and save.
+TEST_F(ShellTest, WindowsThatCannotBeCreatedAreReported) {
+    SlowReader script;
+    auto reported = [&script] {
+        const std::string text = script.asked().empty() ? "" : script.last().text;
+        script.clear();
+        return text;
+    };
+    {
+        CreationRefused refused("WizardWallpaperWindowClass");
+        EXPECT_EQ(startShellNow(GetModuleHandleA(nullptr)), nullptr);
+    }
+    EXPECT_EQ(reported(), "System Error - Can't create background window...");
+
+    fs::current_path(root_);
+    ASSERT_TRUE(startUp(GetModuleHandleA(nullptr)));
+    HWND backdrop = createBackdrop();
+    script.readingTime = backdropTimerPeriod + 500;
+    {
+        CreationRefused refused("WizardMainWindowClass");
+        SendMessageA(backdrop, WM_TIMER, 1, 0);
+    }
+    script.readingTime = 0;
+    EXPECT_EQ(reported(), "System Error - Can't create main window...");
+    EXPECT_TRUE(script.backdropOutlivedTheMessage);
+    EXPECT_FALSE(IsWindow(backdrop));
+    stopShell();
+
+    fs::current_path(root_);
+    start();
+    {
+        CreationRefused refused("#32770");
+        chooseView(1);
+    }
+    EXPECT_EQ(reported(), "System Error - Can't create view window...");
+    chooseView(2);
+    EXPECT_NE(viewDialog, nullptr);
 }
 
 // The real order: the backdrop's first tick opens the main window; after it is closed, a later

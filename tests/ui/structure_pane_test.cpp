@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 #include "shell/parameters_window.h"
 #include "shell/shell_prompts.h"
@@ -122,6 +123,34 @@ TEST_F(StructurePaneTest, PromptsRebuildTheEditViewTreeAndTheFileViewOpensNothin
     EXPECT_EQ(test::selectedCode(tree), 500101);
     EXPECT_EQ(parametersWindow, nullptr);
     expectSelection(0, 0, 0);
+}
+
+// A tree may move the selection on while it deletes the selected item, announcing items that
+// are being deleted too (Wine deletes without a notice). So the rebuild clears the selection
+// before the first item goes; then it selects the program and opens its parameters window.
+TEST_F(StructurePaneTest, RebuildClearsTheSelectionBeforeAnyItemIsDeleted) {
+    showEditView();
+    select(tree_, 500101);
+    static HWND tree;
+    static WNDPROC paneProcedure;
+    static std::vector<LPARAM> selectedAtDeletion;
+    tree = tree_;
+    selectedAtDeletion.clear();
+    auto watch = [](HWND pane, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == TVN_DELETEITEMA)
+            selectedAtDeletion.push_back(test::selectedCode(tree));
+        return CallWindowProcA(paneProcedure, pane, message, wParam, lParam);
+    };
+    paneProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(pane_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+watch)));
+    shellPrompts().rebuildStructureTree();
+    SetWindowLongPtrA(pane_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(paneProcedure));
+
+    ASSERT_FALSE(selectedAtDeletion.empty());
+    EXPECT_EQ(selectedAtDeletion, std::vector<LPARAM>(selectedAtDeletion.size(), -1))
+        << "-1: nothing selected";
+    expectSelection(0, 0, 0);
+    EXPECT_NE(parametersWindow, nullptr);
 }
 
 } // namespace

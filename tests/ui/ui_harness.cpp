@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "shell/message_loop.h"
+
 namespace zim::test {
 
 namespace {
@@ -120,6 +122,63 @@ bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     return true;
+}
+
+void pressKey(WORD key, bool withAlt) {
+    std::vector<INPUT> inputs;
+    auto add = [&inputs](WORD vk, DWORD flags) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    if (withAlt)
+        add(VK_MENU, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    if (withAlt)
+        add(VK_MENU, KEYEVENTF_KEYUP);
+    ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)),
+              inputs.size());
+    pumpThroughLoop();
+}
+
+void mouseClick(HWND window, HWND releaseOver) {
+    auto over = [](HWND target, DWORD flags) {
+        RECT r;
+        GetWindowRect(target, &r);
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = (r.left + r.right) / 2 * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = (r.top + r.bottom) / 2 * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
+        return input;
+    };
+    // Both at once: a control that holds the button down may keep a timer running meanwhile.
+    INPUT inputs[] = {over(window, MOUSEEVENTF_LEFTDOWN),
+                      over(releaseOver ? releaseOver : window, MOUSEEVENTF_LEFTUP)};
+    ASSERT_EQ(SendInput(2, inputs, sizeof(INPUT)), 2u);
+    pumpThroughLoop();
+}
+
+void pumpThroughLoop() {
+    const DWORD start = GetTickCount();
+    for (DWORD idleSince = start; GetTickCount() - idleSince < 150;) {
+        if (GetTickCount() - start > 3000)
+            return; // a timer that never stops
+        MSG message;
+        if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            continue;
+        }
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        processMessage(message);
+        idleSince = GetTickCount();
+    }
 }
 
 std::string windowText(HWND window) {

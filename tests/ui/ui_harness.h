@@ -65,6 +65,18 @@ bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 // Dispatches the messages waiting now.
 void pumpMessages();
 
+// Real input, as the user gives it: through the system's input queue to the focused (keys) or
+// pointed-at (mouse) window of the foreground window, then handled as the program's message
+// loop handles it (see pumpThroughLoop).
+// Presses and releases a key, with Alt held when asked.
+void pressKey(WORD key, bool withAlt = false);
+// Presses the left button over the middle of `window` and releases it over the middle of
+// `releaseOver` (the same window for a click; another one slides off without clicking).
+void mouseClick(HWND window, HWND releaseOver = nullptr);
+// Handles the waiting messages with the program's own zim::processMessage until none arrives
+// for a moment; a quit message ends it and stays in the queue.
+void pumpThroughLoop();
+
 // Text of a control or window.
 std::string windowText(HWND window);
 // The child with this control identifier whose class is `className` (any class when null).
