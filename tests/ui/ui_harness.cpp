@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <vector>
 
 #include "shell/message_loop.h"
@@ -15,11 +16,22 @@ namespace {
 std::deque<std::function<void(HWND)>> pendingActions;
 HHOOK activationHook = nullptr;
 HWND dialogToDrive = nullptr;
+// The dialog each pending timer was set for: a timer left over from a dialog that is gone
+// must never act on a later one.
+std::map<UINT_PTR, HWND> timerDialogs;
+
+HWND takeTimerDialog(UINT_PTR timer) {
+    KillTimer(nullptr, timer);
+    const auto it = timerDialogs.find(timer);
+    HWND dialog = it == timerDialogs.end() ? nullptr : it->second;
+    if (it != timerDialogs.end())
+        timerDialogs.erase(it);
+    return dialog == dialogToDrive && IsWindow(dialog) ? dialog : nullptr;
+}
 
 // A modal dialog that no test planned for would wait for a user forever: end it and fail.
 void CALLBACK closeUnexpectedDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    if (!IsWindow(dialogToDrive))
+    if (!takeTimerDialog(timer))
         return;
     HWND owner = GetWindow(dialogToDrive, GW_OWNER);
     if (!owner || IsWindowEnabled(owner))
@@ -31,8 +43,7 @@ void CALLBACK closeUnexpectedDialog(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 void CALLBACK runPendingAction(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    if (pendingActions.empty() || !IsWindow(dialogToDrive))
+    if (!takeTimerDialog(timer) || pendingActions.empty())
         return;
     auto action = std::move(pendingActions.front());
     pendingActions.pop_front();
@@ -50,8 +61,10 @@ LRESULT CALLBACK watchActivation(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE && isDialog(window) && window != dialogToDrive) {
         dialogToDrive = window;
         // A thread timer is dispatched by the dialog's own modal loop.
-        SetTimer(nullptr, 0, pendingActions.empty() ? 500 : 10,
-                 pendingActions.empty() ? closeUnexpectedDialog : runPendingAction);
+        const UINT_PTR timer =
+            SetTimer(nullptr, 0, pendingActions.empty() ? 500 : 10,
+                     pendingActions.empty() ? closeUnexpectedDialog : runPendingAction);
+        timerDialogs[timer] = window;
     }
     return CallNextHookEx(activationHook, code, wParam, lParam);
 }
