@@ -1,0 +1,8 @@
+list(APPEND ZIM_CORE_SOURCES
+    editors/window/file_plan.cpp
+    editors/window/link_check.cpp
+    editors/window/list_messages.cpp
+    editors/window/list_operation.cpp
+    editors/window/position_changes.cpp
+    editors/window/positional_names.cpp
+)
