@@ -44,10 +44,12 @@ TEST(ListButtons, DeletingButtonTwoOfFourTakesTheFilesOfThreeAndFourAlong) {
             folder.put("Button_001_00" + std::to_string(k) + form, "b" + std::to_string(k) + form);
     folder.put("Static_001_002.bmp", "s2");
 
-    const ListResult result = planDeleteButton(p, folder.folders(), 1, 2).run();
+    ListOperation operation = planDeleteButton(p, folder.folders(), 1, 2);
+    const ListResult result = operation.run();
     ASSERT_EQ(result.status, ListStatus::done);
     EXPECT_TRUE(result.failures.empty());
     EXPECT_EQ(result.position, 1);
+    EXPECT_EQ(operation.run().status, ListStatus::done); // a second run changes nothing
     ASSERT_EQ(p.windows[0].buttonCount, 3);
     EXPECT_EQ(buttonRow(p.windows[0].buttons[0]),
               "B1 1 Button_001_001 Button_001_001_Down Button_001_001_Dis w1");

@@ -31,9 +31,10 @@ ListOperation ListOperation::planned(const std::string& caption, FilePlan files,
 }
 
 ListResult ListOperation::run() {
-    if (result_.status != ListStatus::done)
+    if (result_.status != ListStatus::done || ran_)
         return result_;
-    ListResult result = result_;
+    ran_ = true;
+    ListResult& result = result_;
     FileFailures stepFailures;
     if (!files_.run(stepFailures)) {
         result.status = ListStatus::failed;

@@ -59,10 +59,12 @@ class ListOperation {
     const FilePlan& files() const { return files_; }
 
     // Runs the file steps and, when they are done, changes the Project. Run it right after
-    // planning: the plan describes the folder and the Project as they were then.
+    // planning: the plan describes the folder and the Project as they were then. A second
+    // run does nothing and gives the first run's result.
     ListResult run();
 
   private:
+    bool ran_ = false;
     ListResult result_;
     FilePlan files_;
     std::function<void()> change_;
