@@ -71,8 +71,9 @@ void buildWallpaper(Wallpaper& wp) {
     setText(wp.imageFile, "Wallpaper");
 }
 
-// Window 1's own fields; its image, button and static arrays are filled separately.
-void buildWindow(AppWindow& w) {
+// Window 1's own fields, named for window `number`; its image, button and static arrays are
+// filled separately.
+void buildWindow(AppWindow& w, int number) {
     std::memset(&w, 0, offsetof(AppWindow, images));
     setText(w.title, "First Application Window");
     w.hasOwner = 1;
@@ -90,11 +91,11 @@ void buildWindow(AppWindow& w) {
     w.backgroundKind = 2;
     w.backgroundValue = 4;
     w.iconSource = 1;
-    setText(w.iconName, "Wnd_001");
+    setText(w.iconName, windowFileName(number));
     w.smallIconSource = 1;
-    setText(w.smallIconName, "Wnd_001s");
+    setText(w.smallIconName, windowFileName(number) + smallIconSuffix);
     w.cursorSource = 2;
-    setText(w.cursorName, "Wnd_001");
+    setText(w.cursorName, windowFileName(number));
     chooseStyles(w.classStyles, classStyleList,
                  {"CS_HREDRAW", "CS_OWNDC", "CS_SAVEBITS", "CS_VREDRAW"});
     chooseStyles(w.windowStyles, windowStyleList,
@@ -108,11 +109,11 @@ void buildWindow(AppWindow& w) {
     w.staticCount = 1;
 }
 
-void buildButton(ButtonControl& b) {
+void buildButton(ButtonControl& b, int w, int position) {
     zero(b);
     setText(b.description, "Default window button. Purpose - start calculations...");
     setCaption(b.text, "Start");
-    b.windowNumber = 1;
+    b.windowNumber = w;
     b.kind = 0;
     b.width = 50;
     b.height = 35;
@@ -126,23 +127,23 @@ void buildButton(ButtonControl& b) {
     b.textColour = black;
     b.imageKind = 2;
     b.standardImage = 0;
-    setText(b.imageName, "Button_001_001");
-    setText(b.imageNameDown, "Button_001_001_Down");
-    setText(b.imageNameDisabled, "Button_001_001_Dis");
+    setText(b.imageName, buttonImageName(w, position));
+    setText(b.imageNameDown, buttonImageName(w, position) + pushedImageSuffix);
+    setText(b.imageNameDisabled, buttonImageName(w, position) + disabledImageSuffix);
     chooseStyles(b.windowStyles, windowStyleList, {"WS_CHILD", "WS_TABSTOP", "WS_VISIBLE"});
     chooseStyles(b.buttonStyles, buttonStyleList, {"BS_PUSHBUTTON", "BS_CENTER", "BS_VCENTER"});
     b.customFont = 0;
     b.font = defaultControlFont();
     b.descriptionAsTooltip = 1;
-    b.controlId = 1;
+    b.controlId = position;
     b.action = 0;
 }
 
-void buildStatic(StaticControl& s) {
+void buildStatic(StaticControl& s, int w, int position) {
     zero(s);
     setText(s.description, "Standard Text Static Control...");
     setText(s.text, "Text Static Control");
-    s.windowNumber = 1;
+    s.windowNumber = w;
     s.kind = 0;
     s.width = 190;
     s.height = 25;
@@ -158,12 +159,22 @@ void buildStatic(StaticControl& s) {
     s.textColour = black;
     s.imageKind = 0;
     s.standardImage = 1;
-    setText(s.imageName, "Static_001_001");
+    setText(s.imageName, staticImageName(w, position));
     chooseStyles(s.windowStyles, windowStyleList, {"WS_CHILD", "WS_VISIBLE"});
     chooseStyles(s.staticStyles, staticStyleList, {"SS_CENTER"});
     s.customFont = 0;
     s.font = defaultControlFont();
     s.descriptionAsTooltip = 0;
+}
+
+// Image 1 is not in use, but carries the area size a first image starts from.
+void markFirstImageArea(BackgroundImage& first) {
+    first.placement = 0;
+    first.useImageSize = 0;
+    first.rectWidth = 150;
+    first.rectHeight = 100;
+    first.x = 0;
+    first.y = 0;
 }
 
 } // namespace
@@ -172,18 +183,58 @@ void buildDefaultProject() {
     Project& p = project();
     buildProgram(p.program);
     buildWallpaper(p.wallpaper);
-    AppWindow& w = window(1);
-    buildWindow(w);
-    // Image 1 is not in use, but carries the area size a first image starts from.
-    BackgroundImage& first = image(1, 1);
-    first.placement = 0;
-    first.useImageSize = 0;
-    first.rectWidth = 150;
-    first.rectHeight = 100;
-    first.x = 0;
-    first.y = 0;
-    buildButton(button(1, 1));
-    buildStatic(staticControl(1, 1));
+    buildWindow(window(1), 1);
+    markFirstImageArea(image(1, 1));
+    buildButton(button(1, 1), 1, 1);
+    buildStatic(staticControl(1, 1), 1, 1);
+}
+
+void buildNewWindow(AppWindow& record, int w) {
+    std::memset(&record, 0, sizeof record);
+    buildWindow(record, w);
+    markFirstImageArea(record.images[0]);
+    buildButton(record.buttons[0], w, 1);
+    buildStatic(record.statics[0], w, 1);
+}
+
+void buildNewButton(ButtonControl& record, int w, int b) {
+    buildButton(record, w, b);
+}
+
+void buildNewStatic(StaticControl& record, int w, int s) {
+    buildStatic(record, w, s);
+    setCaption(record.text, "Text Static Control"); // a new static's caption ends in a NUL
+}
+
+void resetBackgroundImage(BackgroundImage& record, int w, std::string_view fileName) {
+    record.windowNumber = w;
+    record.imageHandleSlot = 0;
+    record.imageFromResource = 0;
+    record.imageFill = 3;
+    record.drawingScheme = 0;
+    record.memoryDCSlot = 0;
+    record.transparentColour = white;
+    record.bitmapWidth = 0;
+    record.bitmapHeight = 0;
+    record.frameWidth = 2;
+    record.frameHeight = 2;
+    record.frameMode = 0;
+    record.drawingArea[0] = 100;
+    record.drawingArea[1] = 100;
+    record.drawingArea[2] = 500;
+    record.drawingArea[3] = 500;
+    record.frameColour = yellow;
+    setText(record.fileName, fileName);
+}
+
+void buildNewBackgroundImage(BackgroundImage& record, const AppWindow& holder, int w, int i) {
+    record.placement = 0;
+    record.useImageSize = 1;
+    record.rectWidth = holder.width / 2;
+    record.rectHeight = holder.height / 2;
+    record.x = 0;
+    record.y = 0;
+    resetBackgroundImage(record, w, backgroundImageName(w, i));
 }
 
 } // namespace zim

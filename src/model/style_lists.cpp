@@ -162,6 +162,8 @@ std::string formatNumber3(int n) {
     return text;
 }
 
+std::string windowFileName(int w) { return "Wnd_" + formatNumber3(w); }
+
 std::string backgroundImageName(int w, int i) {
     char text[32];
     std::snprintf(text, sizeof text, "Wnd_%03d_%02d", w, i);

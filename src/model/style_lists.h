@@ -53,7 +53,11 @@ ClassBrush classBrush(int32_t kind, int32_t value);
 // Three-digit, zero-padded number of the default names: 7 gives "007".
 std::string formatNumber3(int n);
 
-// Default file names of new images and controls.
+// Default file names of windows, images and controls.
+std::string windowFileName(int w);                  // "Wnd_001": icon and cursor
+constexpr const char* smallIconSuffix = "s";        // "Wnd_001s": small icon
+constexpr const char* pushedImageSuffix = "_Down";  // a button's pushed-state image
+constexpr const char* disabledImageSuffix = "_Dis"; // a button's disabled-state image
 std::string backgroundImageName(int w, int i); // "Wnd_001_01"
 std::string buttonImageName(int w, int b);     // "Button_001_001"
 std::string staticImageName(int w, int s);     // "Static_001_001"

@@ -158,5 +158,45 @@ TEST(DefaultProject, LeavesRecordsBeyondTheCountsAlone) {
     EXPECT_EQ(staticControl(1, 2).y, 4321);
 }
 
+TEST(DefaultProject, NewRecordsAreTheDefaultOnesNumberedForTheirPlace) {
+    std::memset(&project(), 0x5A, sizeof(Project));
+    buildDefaultProject();
+    static AppWindow added; // too large for the stack
+    std::memset(&added, 0x5A, sizeof added);
+    buildNewWindow(added, 12);
+    EXPECT_EQ(trimmed(added.iconName), "Wnd_012");
+    EXPECT_EQ(trimmed(added.smallIconName), "Wnd_012s");
+    EXPECT_EQ(trimmed(added.cursorName), "Wnd_012");
+    EXPECT_EQ(added.buttons[0].windowNumber, 12);
+    EXPECT_EQ(trimmed(added.buttons[0].imageNameDisabled), "Button_012_001_Dis");
+    EXPECT_EQ(trimmed(added.statics[0].imageName), "Static_012_001");
+    EXPECT_EQ(added.buttons[1].x, 0); // stale slots are cleared
+    // Renamed back, the new window is window 1 of the default project.
+    setText(added.iconName, "Wnd_001");
+    setText(added.smallIconName, "Wnd_001s");
+    setText(added.cursorName, "Wnd_001");
+    EXPECT_EQ(std::memcmp(&added, &window(1), offsetof(AppWindow, images)), 0);
+    EXPECT_EQ(std::memcmp(&added.images[0], &image(1, 1), 6 * sizeof(int32_t)), 0);
+    EXPECT_EQ(added.imageCount, 0);
+    EXPECT_EQ(added.buttonCount, 1);
+    EXPECT_EQ(added.staticCount, 1);
+
+    ButtonControl b;
+    buildNewButton(b, 3, 17);
+    EXPECT_EQ(b.controlId, 17);
+    EXPECT_EQ(trimmed(b.imageNameDown), "Button_003_017_Down");
+    b.windowNumber = 1;
+    b.controlId = 1;
+    setText(b.imageName, "Button_001_001");
+    setText(b.imageNameDown, "Button_001_001_Down");
+    setText(b.imageNameDisabled, "Button_001_001_Dis");
+    EXPECT_EQ(std::memcmp(&b, &button(1, 1), sizeof b), 0);
+
+    StaticControl s;
+    buildNewStatic(s, 3, 4);
+    EXPECT_EQ(s.text[19], '\0'); // a new static's caption ends in a NUL
+    EXPECT_EQ(trimmed(s.imageName), "Static_003_004");
+}
+
 } // namespace
 } // namespace zim

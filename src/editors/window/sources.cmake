@@ -1,0 +1,12 @@
+list(APPEND ZIM_CORE_SOURCES
+    editors/window/control_list_operations.cpp
+    editors/window/control_templates.cpp
+    editors/window/file_plan.cpp
+    editors/window/image_list_operations.cpp
+    editors/window/link_check.cpp
+    editors/window/list_messages.cpp
+    editors/window/list_operation.cpp
+    editors/window/position_changes.cpp
+    editors/window/positional_names.cpp
+    editors/window/window_list_operations.cpp
+)
