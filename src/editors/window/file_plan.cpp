@@ -7,7 +7,7 @@
 #include <string>
 #include <system_error>
 
-#include "editors/window/link_check.h"
+#include "model/file_links.h"
 
 namespace zim {
 

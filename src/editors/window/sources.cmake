@@ -3,7 +3,6 @@ list(APPEND ZIM_CORE_SOURCES
     editors/window/control_templates.cpp
     editors/window/file_plan.cpp
     editors/window/image_list_operations.cpp
-    editors/window/link_check.cpp
     editors/window/list_messages.cpp
     editors/window/list_operation.cpp
     editors/window/position_changes.cpp
