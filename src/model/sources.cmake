@@ -4,6 +4,7 @@ list(APPEND ZIM_CORE_SOURCES
     model/programming_error.cpp
     model/project.cpp
     model/project_file.cpp
+    model/style_help.cpp
     model/style_lists.cpp
     model/text_field.cpp
 )
