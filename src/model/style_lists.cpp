@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "model/programming_error.h"
+
 namespace zim {
 
 namespace {
@@ -131,6 +133,13 @@ uint32_t styleWord(const int32_t* set, const ValueList& list) {
         if (set[k] != 0)
             word |= list.entries[k].value;
     return word;
+}
+
+int styleEntry(const ValueList& list, std::string_view name) {
+    for (int k = 1; k <= list.count; ++k)
+        if (name == list[k].name)
+            return k;
+    programmingError("No style list entry is named " + std::string(name) + ".");
 }
 
 void chooseStyles(int32_t* set, const ValueList& list, std::initializer_list<const char*> names) {

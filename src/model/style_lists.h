@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace zim {
 
@@ -37,6 +38,10 @@ uint32_t styleWord(const int32_t* set, const ValueList& list);
 template <std::size_t N> uint32_t styleWord(const int32_t (&set)[N], const ValueList& list) {
     return styleWord(static_cast<const int32_t*>(set), list);
 }
+
+// The 1-based place of a named constant in a list. Code names only constants the list holds,
+// so any other name is a programming error.
+int styleEntry(const ValueList& list, std::string_view name);
 
 // Sets entry k (1-based) of a style set to 1 for each named constant; unknown names are ignored.
 void chooseStyles(int32_t* set, const ValueList& list, std::initializer_list<const char*> names);

@@ -1,0 +1,6 @@
+list(APPEND ZIM_CORE_SOURCES
+    editors/controls/button_state_rules.cpp
+    editors/controls/button_style_entries.cpp
+    editors/controls/button_style_options.cpp
+    editors/controls/button_type_rules.cpp
+)

@@ -1,0 +1,261 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "editors/controls/button_state_rules.h"
+#include "editors/controls/button_style_options.h"
+#include "editors/controls/button_type_rules.h"
+#include "model/default_project.h"
+#include "model/style_lists.h"
+
+namespace zim {
+namespace {
+
+std::vector<std::string> chosenStyles(const int32_t* set, const ValueList& list) {
+    std::vector<std::string> names;
+    for (int k = 1; k <= list.count; ++k)
+        if (set[k - 1])
+            names.push_back(list[k].name);
+    return names;
+}
+
+bool sameRecord(const ButtonControl& a, const ButtonControl& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// The default button of the default project: a push button, centred both ways.
+class EditorsButtonStyles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        buildDefaultProject();
+        copy = button(1, 1);
+    }
+    std::vector<std::string> buttonStyles() const {
+        return chosenStyles(copy.buttonStyles, buttonStyleList);
+    }
+    void setStyles(std::initializer_list<const char*> names) {
+        std::fill(std::begin(copy.buttonStyles), std::end(copy.buttonStyles), 0);
+        chooseStyles(copy.buttonStyles, buttonStyleList, names);
+    }
+    ButtonControl copy;
+};
+
+using Styles = std::vector<std::string>;
+
+TEST_F(EditorsButtonStyles, ATypeRadioLeavesOneTypeAndDropsWhatOnlyCheckBoxesUse) {
+    const struct Case {
+        const char* name;
+        std::initializer_list<const char*> before;
+        int radio;
+        Styles after;
+    } cases[] = {
+        {"group box after an automatic checkbox",
+         {"BS_AUTOCHECKBOX", "BS_LEFTTEXT", "BS_PUSHLIKE", "BS_CENTER"},
+         89,
+         {"BS_GROUPBOX", "BS_CENTER"}},
+        {"radio button after an automatic checkbox",
+         {"BS_AUTOCHECKBOX", "BS_LEFTTEXT", "BS_PUSHLIKE"},
+         87,
+         {"BS_LEFTTEXT", "BS_RADIOBUTTON", "BS_PUSHLIKE"}},
+        {"push button", {"BS_3STATE", "BS_LEFTTEXT", "BS_FLAT"}, 81, {"BS_PUSHBUTTON", "BS_FLAT"}},
+        {"default push button", {"BS_RADIOBUTTON", "BS_PUSHLIKE"}, 82, {"BS_DEFPUSHBUTTON"}},
+        {"three-state keeps the text side",
+         {"BS_CHECKBOX", "BS_LEFTTEXT"},
+         86,
+         {"BS_AUTO3STATE", "BS_LEFTTEXT"}},
+        {"a stray owner-draw entry shares the type bits",
+         {"BS_OWNERDRAW", "BS_CHECKBOX"},
+         88,
+         {"BS_AUTORADIOBUTTON"}},
+        {"a mix of types where the chosen one is set",
+         {"BS_CHECKBOX", "BS_3STATE"},
+         83,
+         {"BS_CHECKBOX"}},
+        {"no type entry at all", {"BS_TOP"}, 81, {"BS_PUSHBUTTON", "BS_TOP"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        setStyles(c.before);
+        EXPECT_TRUE(chooseButtonType(copy, c.radio));
+        EXPECT_EQ(buttonStyles(), c.after);
+        for (const ChoiceRadio& radio : buttonTypeRadios(copy))
+            EXPECT_EQ(radio.checked, radio.id == c.radio) << radio.text;
+    }
+    // The type already chosen alone, and ids that are no type radios, change nothing.
+    setStyles({"BS_AUTOCHECKBOX", "BS_LEFTTEXT"});
+    const ButtonControl before = copy;
+    for (int id : {84, 80, 90, 102})
+        EXPECT_FALSE(chooseButtonType(copy, id)) << id;
+    EXPECT_TRUE(sameRecord(copy, before));
+}
+
+TEST_F(EditorsButtonStyles, TypeRadiosAreTheNineTypesInTheirOrder) {
+    const auto radios = buttonTypeRadios(copy);
+    for (std::size_t i = 0; i < radios.size(); ++i) {
+        EXPECT_EQ(radios[i].id, 81 + static_cast<int>(i));
+        EXPECT_TRUE(radios[i].enabled);
+        EXPECT_EQ(radios[i].checked, i == 0) << "the default button is a push button";
+    }
+    EXPECT_STREQ(radios[5].text, " Automatic Three-State Checkbox Button");
+    EXPECT_STREQ(radios[8].text, " Group Box Button");
+}
+
+TEST_F(EditorsButtonStyles, AlignmentOptionsKeepOneOfThreeInEachDirection) {
+    const struct Case {
+        std::initializer_list<const char*> before;
+        int option;
+        Styles after;
+    } cases[] = {
+        {{"BS_PUSHBUTTON", "BS_CENTER", "BS_VCENTER"},
+         102,
+         {"BS_PUSHBUTTON", "BS_LEFT", "BS_VCENTER"}},
+        {{"BS_PUSHBUTTON", "BS_LEFT", "BS_VCENTER"},
+         104,
+         {"BS_PUSHBUTTON", "BS_RIGHT", "BS_VCENTER"}},
+        {{"BS_PUSHBUTTON", "BS_CENTER", "BS_VCENTER"},
+         105,
+         {"BS_PUSHBUTTON", "BS_CENTER", "BS_TOP"}},
+        {{"BS_PUSHBUTTON", "BS_TOP"}, 107, {"BS_PUSHBUTTON", "BS_BOTTOM"}},
+        {{"BS_PUSHBUTTON", "BS_BOTTOM", "BS_CENTER"},
+         106,
+         {"BS_PUSHBUTTON", "BS_CENTER", "BS_VCENTER"}},
+        // Clicking the option that is set keeps it set.
+        {{"BS_PUSHBUTTON", "BS_CENTER"}, 103, {"BS_PUSHBUTTON", "BS_CENTER"}},
+        // A record holding two of a group is left with the one clicked.
+        {{"BS_LEFT", "BS_CENTER", "BS_TOP", "BS_BOTTOM"},
+         103,
+         {"BS_BOTTOM", "BS_CENTER", "BS_TOP"}},
+    };
+    for (const Case& c : cases) {
+        setStyles(c.before);
+        EXPECT_EQ(pressButtonOption(copy, c.option), std::nullopt);
+        EXPECT_EQ(buttonStyles(), c.after) << "option " << c.option;
+        EXPECT_TRUE(buttonOptionChecked(copy, c.option));
+    }
+}
+
+TEST_F(EditorsButtonStyles, CheckBoxOnlyOptionsAreRefusedOnPushButtonsAndGroupBoxes) {
+    for (int type = 81; type <= 89; ++type) {
+        SCOPED_TRACE(type);
+        setStyles({});
+        chooseButtonType(copy, type);
+        const bool refused = type == 81 || type == 82 || type == 89;
+        for (int option : {108, 111}) {
+            const ButtonControl before = copy;
+            const auto message = pressButtonOption(copy, option);
+            if (refused) {
+                ASSERT_TRUE(message.has_value());
+                EXPECT_EQ(message->text, "You can't select this style, because your button\r is "
+                                         "not radiobutton ( or checkbox )...");
+                EXPECT_EQ(message->caption, "Error");
+                EXPECT_EQ(message->flags, 0x10u | 0x2000u);
+                EXPECT_TRUE(sameRecord(copy, before));
+            } else {
+                EXPECT_EQ(message, std::nullopt);
+                EXPECT_TRUE(buttonOptionChecked(copy, option));
+                pressButtonOption(copy, option);
+                EXPECT_TRUE(sameRecord(copy, before)) << "a second click clears it again";
+            }
+        }
+    }
+}
+
+TEST_F(EditorsButtonStyles, TogglesFlipTheirBitInTheirOwnStyleWord) {
+    // The Win32 values each option adds to the button, window or extended style word.
+    const struct Case {
+        int option;
+        uint32_t button, window, extended;
+    } cases[] = {
+        {109, 0x8000, 0, 0},     {110, 0x2000, 0, 0},     {112, 0x4000, 0, 0},
+        {113, 0, 0x00800000, 0}, {114, 0, 0x08000000, 0}, {115, 0, 0x00400000, 0},
+        {116, 0, 0x00020000, 0}, {117, 0, 0x00010000, 0}, {118, 0, 0x10000000, 0},
+        {119, 0, 0, 0x200},      {120, 0, 0, 0x20000},    {121, 0, 0, 0x1},
+    };
+    auto words = [this] {
+        return std::vector<uint32_t>{styleWord(copy.buttonStyles, buttonStyleList),
+                                     styleWord(copy.windowStyles, windowStyleList),
+                                     styleWord(copy.extendedStyles, extendedStyleList)};
+    };
+    for (const Case& c : cases) {
+        const std::vector<uint32_t> before = words();
+        const bool wasChecked = buttonOptionChecked(copy, c.option);
+        EXPECT_EQ(pressButtonOption(copy, c.option), std::nullopt);
+        const std::vector<uint32_t> after = words();
+        EXPECT_EQ(before[0] ^ after[0], c.button) << c.option;
+        EXPECT_EQ(before[1] ^ after[1], c.window) << c.option;
+        EXPECT_EQ(before[2] ^ after[2], c.extended) << c.option;
+        EXPECT_NE(buttonOptionChecked(copy, c.option), wasChecked) << c.option;
+    }
+}
+
+TEST_F(EditorsButtonStyles, ImageButtonsOfferTheirOwnOptionTextsAndNoWrapping) {
+    const auto classic = buttonStyleOptions(0);
+    const auto image = buttonStyleOptions(1);
+    EXPECT_EQ(classic.size(), 20u);
+    ASSERT_EQ(image.size(), 19u);
+    EXPECT_STREQ(classic[0].text, " Left-aligned text in the button rectangle");
+    EXPECT_STREQ(image[0].text, " Left-aligned image in the button rectangle");
+    EXPECT_STREQ(image[6].text, " Image on radiobutton/checkbox left side");
+    EXPECT_STREQ(image[7].text, " Two-dimensional button");
+    EXPECT_EQ(image[8].id, 111);
+    EXPECT_STREQ(image[10].text, "Button with a thin-line border");
+    EXPECT_STREQ(image[18].text, " Button with a double border");
+    EXPECT_TRUE(buttonStyleOptions(2).empty());
+
+    copy.kind = 1;
+    const ButtonControl before = copy;
+    EXPECT_EQ(pressButtonOption(copy, 110), std::nullopt);
+    EXPECT_TRUE(sameRecord(copy, before)) << "BS_MULTILINE is not offered on image buttons";
+    copy.kind = 3;
+    pressButtonOption(copy, 109);
+    EXPECT_FALSE(buttonOptionChecked(copy, 109)) << "kinds without pages have no options";
+}
+
+TEST_F(EditorsButtonStyles, InitialStateRadiosFollowTheTypeAndKeepTheState) {
+    copy.checkState = 2;
+    for (int type = 81; type <= 89; ++type) {
+        chooseButtonType(copy, type);
+        const bool threeState = type == 85 || type == 86;
+        const auto radios = initialStateRadios(copy);
+        for (const ChoiceRadio& radio : radios) {
+            EXPECT_EQ(radio.enabled, threeState) << type;
+            EXPECT_EQ(radio.checked, threeState && radio.id == 137) << type;
+        }
+        EXPECT_EQ(copy.checkState, 2) << "a change of type keeps the state";
+        if (!threeState) {
+            EXPECT_FALSE(chooseInitialState(copy, 135));
+        }
+    }
+    chooseButtonType(copy, 85);
+    EXPECT_TRUE(chooseInitialState(copy, 135));
+    EXPECT_EQ(copy.checkState, 1);
+    EXPECT_TRUE(chooseInitialState(copy, 136));
+    EXPECT_EQ(copy.checkState, 0);
+    EXPECT_FALSE(chooseInitialState(copy, 136));
+    EXPECT_FALSE(chooseInitialState(copy, 122));
+    EXPECT_STREQ(initialStateRadios(copy)[0].text, " Checked State (a check mark inside the box)");
+}
+
+TEST_F(EditorsButtonStyles, ActionRadiosNeverChooseANewWindow) {
+    copy.action = 3;
+    auto radios = actionRadios(copy);
+    EXPECT_TRUE(radios[3].checked) << "a stored action 3 shows";
+    EXPECT_FALSE(radios[3].enabled);
+    EXPECT_STREQ(radios[3].text, " Create new window ( control )");
+    EXPECT_TRUE(chooseAction(copy, 123));
+    EXPECT_EQ(copy.action, 1);
+    EXPECT_FALSE(chooseAction(copy, 125)) << "and cannot be chosen again";
+    EXPECT_FALSE(chooseAction(copy, 123));
+    EXPECT_EQ(copy.action, 1);
+    radios = actionRadios(copy);
+    for (const ChoiceRadio& radio : radios)
+        EXPECT_EQ(radio.checked, radio.id == 123);
+    EXPECT_TRUE(radios[0].enabled && radios[1].enabled && radios[2].enabled);
+    EXPECT_TRUE(chooseAction(copy, 124));
+    EXPECT_EQ(copy.action, 2);
+}
+
+} // namespace
+} // namespace zim
