@@ -36,6 +36,7 @@ HWND createModelessDialog(HINSTANCE instance, HWND owner, const DialogFrame& fra
 void placeOverOwner(HWND dialog, int width, int height);
 
 // The AnimateWindow flags the program shows its windows with: slide, activate, centre.
-constexpr DWORD animateFlags = 0x60010;
+constexpr DWORD animateFlags = AW_SLIDE | AW_ACTIVATE | AW_CENTER;
+static_assert(animateFlags == 0x60010, "the animation the windows open with");
 
 } // namespace zim
