@@ -27,6 +27,7 @@ list(APPEND ZIM_WIN32_SOURCES
     shell/structure_pane.cpp
     shell/structure_tree.cpp
     shell/view_dialog.cpp
+    shell/window_base.cpp
     shell/window_classes.cpp
     shell/application.cpp
     shell/dialog_runner.cpp
