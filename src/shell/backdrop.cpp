@@ -13,6 +13,7 @@ namespace {
 
 constexpr const char* backdropTitle = "Zuruzuv URE Vavodured ava VUD 6.i.";
 constexpr DWORD backdropStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_BORDER;
+static_assert(backdropStyle == 0x86800000, "the backdrop's style");
 constexpr const char* backdropError = "System Error - Can't create background window...";
 constexpr const char* timerError = "System Error - Can't start timer of background window...";
 

@@ -32,11 +32,11 @@ class DescriptionPrompt : public SelectionDialog {
     HWND onInit() override {
         const int width = clientWidth() - 2 * selectionMargin;
         const char* label = kind_ == NewControlKind::button ? buttonLabel : staticLabel;
-        addControl(0, "STATIC", label, SS_CENTER, selectionMargin, 10, width, 28, promptLabel,
-                   fontHeading);
-        description_ =
-            addControl(WS_EX_CLIENTEDGE, "EDIT", "", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
-                       selectionMargin, 45, width, 25, promptDescription);
+        const LayoutBox labelBox{selectionMargin, 10, width, 28};
+        const LayoutBox editBox{selectionMargin, 45, width, 25};
+        add({"STATIC", label, SS_CENTER, labelBox, promptLabel, ControlFont::heading});
+        description_ = add({"EDIT", "", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, editBox,
+                            promptDescription, ControlFont::control, WS_EX_CLIENTEDGE});
         // The record keeps no more than this; the edit shows the limit as the user types.
         SendMessageA(description_, EM_LIMITTEXT, descriptionLimit, 0);
         addButtonRow({{promptOk, "OK"}}, 50, 25);

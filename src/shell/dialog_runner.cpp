@@ -1,5 +1,7 @@
 #include "shell/dialog_runner.h"
 
+#include "shell/dialog_placement.h"
+
 namespace zim {
 
 namespace {
@@ -12,6 +14,16 @@ void appendText(std::vector<WORD>& buffer, const std::string& text) {
     if (wide > 0)
         MultiByteToWideChar(CP_ACP, 0, text.data(), length,
                             reinterpret_cast<wchar_t*>(buffer.data() + start), wide);
+}
+
+LayoutBox boxOf(const RECT& r) {
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+LayoutBox workArea() {
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    return boxOf(area);
 }
 
 } // namespace
@@ -36,8 +48,8 @@ std::vector<WORD> buildDialogTemplate(const DialogFrame& frame) {
     return buffer;
 }
 
-INT_PTR runModalDialog(HINSTANCE instance, HWND owner, const DialogFrame& frame,
-                       DLGPROC procedure, LPARAM parameter) {
+INT_PTR runModalDialog(HINSTANCE instance, HWND owner, const DialogFrame& frame, DLGPROC procedure,
+                       LPARAM parameter) {
     const std::vector<WORD> dialog = buildDialogTemplate(frame);
     return DialogBoxIndirectParamA(instance, reinterpret_cast<LPCDLGTEMPLATEA>(dialog.data()),
                                    owner, procedure, parameter);
@@ -58,6 +70,18 @@ HWND createModelessDialog(HINSTANCE instance, HWND owner, const DialogFrame& fra
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
     return window;
+}
+
+void placeOverOwner(HWND dialog, int width, int height) {
+    const LayoutBox work = workArea();
+    LayoutBox over = work;
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    RECT ownerRect;
+    if (owner && IsWindowVisible(owner) && GetWindowRect(owner, &ownerRect))
+        over = boxOf(ownerRect);
+    const LayoutBox place = dialogPlacement(over, work, width, height);
+    SetWindowPos(dialog, nullptr, place.left, place.top, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace zim

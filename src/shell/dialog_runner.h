@@ -23,15 +23,20 @@ struct DialogFrame {
 std::vector<WORD> buildDialogTemplate(const DialogFrame& frame);
 
 // Runs the dialog modally; returns what its procedure passed to EndDialog.
-INT_PTR runModalDialog(HINSTANCE instance, HWND owner, const DialogFrame& frame,
-                       DLGPROC procedure, LPARAM parameter);
+INT_PTR runModalDialog(HINSTANCE instance, HWND owner, const DialogFrame& frame, DLGPROC procedure,
+                       LPARAM parameter);
 
 // Creates the dialog modelessly and shows it: animated for `animationTime` milliseconds when
 // that is not 0, otherwise at once.
 HWND createModelessDialog(HINSTANCE instance, HWND owner, const DialogFrame& frame,
                           DLGPROC procedure, LPARAM parameter, DWORD animationTime);
 
+// Sizes a dialog in pixels and places it over its owner (see dialogPlacement): centred over a
+// visible owner, else over the work area, and always wholly inside the work area.
+void placeOverOwner(HWND dialog, int width, int height);
+
 // The AnimateWindow flags the program shows its windows with: slide, activate, centre.
-constexpr DWORD animateFlags = 0x60010;
+constexpr DWORD animateFlags = AW_SLIDE | AW_ACTIVATE | AW_CENTER;
+static_assert(animateFlags == 0x60010, "the animation the windows open with");
 
 } // namespace zim

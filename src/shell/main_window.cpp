@@ -19,21 +19,43 @@ constexpr const char* mainWindowTitle = "Zuruzuv URE Vavodured ava VUD 6.i. Vers
 constexpr DWORD mainWindowStyle = WS_CAPTION | WS_SYSMENU;
 constexpr DWORD mainWindowExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
 constexpr const char* mainWindowError = "System Error - Can't create main window...";
+static_assert(mainWindowStyle == 0xC80000, "the main window's style");
+static_assert(mainWindowExtendedStyle == 0x20201, "the main window's extended style");
 
 HWND statusBar = nullptr;
 // The control of the view that had the keyboard focus when the main window was last deactivated.
 HWND focusInView = nullptr;
 
+// The menu bar's items in their order, one per view; the item of the shown view is greyed.
+struct ViewMenuItem {
+    int view;
+    MainMenuCommand item;
+    const char* text;
+};
+constexpr ViewMenuItem viewMenuItems[] = {{viewFile, fileMenuItem, "File"},
+                                          {viewEdit, editMenuItem, "Edit"},
+                                          {viewAbout, aboutMenuItem, "About"}};
+
 int menuItemOf(int view) {
-    return 1000 + view;
+    for (const ViewMenuItem& entry : viewMenuItems)
+        if (entry.view == view)
+            return entry.item;
+    return 0;
+}
+
+// The view a menu command chooses, or 0 for a command that is no view's item.
+int viewOfMenuItem(int item) {
+    for (const ViewMenuItem& entry : viewMenuItems)
+        if (entry.item == item)
+            return entry.view;
+    return 0;
 }
 
 void createMenu(HWND window) {
     HMENU menu = CreateMenu();
-    AppendMenuA(menu, MF_STRING, fileMenuItem, "File");
-    AppendMenuA(menu, MF_STRING, editMenuItem, "Edit");
-    AppendMenuA(menu, MF_STRING, aboutMenuItem, "About");
-    EnableMenuItem(menu, aboutMenuItem, MF_BYCOMMAND | MF_GRAYED);
+    for (const ViewMenuItem& entry : viewMenuItems)
+        AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(entry.item), entry.text);
+    EnableMenuItem(menu, menuItemOf(viewAbout), MF_BYCOMMAND | MF_GRAYED);
     SetMenu(window, menu);
 }
 
@@ -100,8 +122,9 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         onCreate(window);
         return 0;
     case WM_COMMAND:
-        if (lParam == 0 && LOWORD(wParam) >= fileMenuItem && LOWORD(wParam) <= aboutMenuItem) {
-            onViewCommand(window, LOWORD(wParam) - 1000);
+        // void onCommand(int id, HWND control): menu items come without a control.
+        if (const int view = lParam == 0 ? viewOfMenuItem(LOWORD(wParam)) : 0) {
+            onViewCommand(window, view);
             return 0;
         }
         break;

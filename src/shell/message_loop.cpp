@@ -14,13 +14,13 @@ bool isEnterOrEscape(const MSG& message) {
     return key && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE);
 }
 
-// Enter on a push button of the view presses that button, as the dialog manager presses its
+// Enter on a push button of the dialog presses that button, as the dialog manager presses its
 // default button; the button says what it is through WM_GETDLGCODE. A button that took the
 // focus from the mouse is not the dialog's default, and the dialog manager would press the
 // default one instead.
-bool pressFocusedPushButton() {
+bool pressFocusedPushButton(HWND dialog) {
     HWND focus = GetFocus();
-    if (!focus || !IsChild(viewDialog, focus))
+    if (!focus || !IsChild(dialog, focus))
         return false;
     const LRESULT code = SendMessageA(focus, WM_GETDLGCODE, 0, 0);
     if (!(code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
@@ -30,19 +30,19 @@ bool pressFocusedPushButton() {
     return true;
 }
 
+} // namespace
+
 // The dialog manager turns Enter into the default button's command (IDOK, 1, when none is set)
 // and Escape into IDCANCEL (2), which are the File view's "Create New Project" and "Load
-// Project From Archive". So the view dialog never sees them: Enter presses the focused push
-// button, and otherwise both go to the focused control as plain keys.
-bool routeToView(MSG& message) {
+// Project From Archive", and may be any page's controls. So the dialogs never see them: Enter
+// presses the focused push button, and otherwise both go to the focused control as plain keys.
+bool routeDialogKeys(HWND dialog, MSG& message) {
     if (!isEnterOrEscape(message))
-        return IsDialogMessageA(viewDialog, &message) != FALSE;
+        return IsDialogMessageA(dialog, &message) != FALSE;
     if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN)
-        return pressFocusedPushButton();
+        return pressFocusedPushButton(dialog);
     return false;
 }
-
-} // namespace
 
 void setParameterPageFilter(DialogMessageFilter filter) {
     parameterPageFilter = filter;
@@ -51,7 +51,7 @@ void setParameterPageFilter(DialogMessageFilter filter) {
 bool routeDialogMessage(MSG& message) {
     if (parameterPageFilter && parameterPageFilter(message))
         return true;
-    return viewDialog && routeToView(message);
+    return viewDialog && routeDialogKeys(viewDialog, message);
 }
 
 void processMessage(MSG& message) {

@@ -15,9 +15,13 @@ using DialogMessageFilter = bool (*)(MSG& message);
 void setParameterPageFilter(DialogMessageFilter filter);
 
 // Gives the message to the dialogs that take keyboard input; returns whether one handled it.
-// In the views Enter presses the focused push button and nothing else, and Escape is left to
-// the focused control: neither becomes the dialog manager's IDOK or IDCANCEL.
 bool routeDialogMessage(MSG& message);
+
+// The keyboard of one modeless dialog (a view or a parameter page): Tab, the arrows and the
+// mnemonics move as in any dialog; Enter presses the focused push button and nothing else, and
+// Escape is left to the focused control: neither becomes the dialog manager's IDOK or
+// IDCANCEL. Returns whether the dialog took the message; messages for other windows are left.
+bool routeDialogKeys(HWND dialog, MSG& message);
 
 // Handles one message as the loop does: routed to the dialogs, otherwise translated and
 // dispatched.

@@ -16,6 +16,8 @@ constexpr const char* refusalCaption = "Error";
 constexpr int listTop = 20;
 constexpr int buttonWidth = 75;
 constexpr int buttonHeight = 25;
+constexpr DWORD listStyle =
+    WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
 
 class NamedListDialog : public SelectionDialog {
   public:
@@ -27,10 +29,9 @@ class NamedListDialog : public SelectionDialog {
   private:
     HWND onInit() override {
         const int height = buttonRowTop(buttonHeight) - selectionMargin - listTop;
-        names_ = addControl(
-            WS_EX_CLIENTEDGE, "LISTBOX", "",
-            WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-            selectionMargin, listTop, clientWidth() - 2 * selectionMargin, height, listNames);
+        const LayoutBox box{selectionMargin, listTop, clientWidth() - 2 * selectionMargin, height};
+        names_ =
+            add({"LISTBOX", "", listStyle, box, listNames, ControlFont::control, WS_EX_CLIENTEDGE});
         fillNames();
         SendMessageA(names_, LB_SETCURSEL, static_cast<WPARAM>(choice_.preselected), 0);
         addButtonRow({{listSelect, "Select"}, {listCancel, "Cancel"}}, buttonWidth, buttonHeight);

@@ -1,9 +1,13 @@
 #include "shell/parameters_window.h"
 
+#include <memory>
+
 #include "model/program_state.h"
 #include "model/project.h"
+#include "shell/object_code.h"
 #include "shell/shell_state.h"
 #include "shell/structure_pane_layout.h"
+#include "shell/window_base.h"
 #include "shell/window_classes.h"
 
 namespace zim {
@@ -14,42 +18,47 @@ namespace {
 
 constexpr DWORD parametersStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr DWORD parametersExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
+static_assert(parametersExtendedStyle == 0x20201, "the parameters window's extended style");
 
-// void onCreate(HWND window, const CREATESTRUCTA& create)
-// The creation parameter points at the editing state; the pages will read the selection
-// through it. Opening an object for editing marks the project unsaved, whatever the object.
-void onCreate(HWND window, const CREATESTRUCTA& create) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create.lpCreateParams));
-    projectUnsaved = 1;
-}
+// The frame of the object selected when it was opened; its pages will live here.
+class ParametersFrame : public WindowBase {
+  public:
+    explicit ParametersFrame(const ObjectSelection& selection) : selection_(selection) {}
 
-void onDestroy(HWND window) {
-    if (parametersWindow == window)
-        parametersWindow = nullptr;
-}
+  private:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        switch (message) {
+        case WM_CREATE:
+            onCreate();
+            return 0;
+        case WM_DESTROY:
+            onDestroy();
+            return 0;
+        }
+        return WindowBase::handleMessage(message, wParam, lParam);
+    }
+
+    // Opening an object for editing marks the project unsaved, whatever the object.
+    void onCreate() { projectUnsaved = 1; }
+
+    void onDestroy() {
+        if (parametersWindow == window())
+            parametersWindow = nullptr;
+    }
+
+    ObjectSelection selection_;
+};
 
 } // namespace
-
-LRESULT CALLBACK parametersWindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-    switch (message) {
-    case WM_CREATE:
-        onCreate(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
-        return 0;
-    case WM_DESTROY:
-        onDestroy(window);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
 
 HWND openParametersWindow(HWND view) {
     RECT client;
     GetClientRect(view, &client);
-    const LayoutBox area = editViewLayout(client.right, client.bottom).parameters;
-    parametersWindow = CreateWindowExA(parametersExtendedStyle, parametersWindowClass, "",
-                                       parametersStyle, area.left, area.top, area.width,
-                                       area.height, view, nullptr, hInstance, &currentObjectKind);
+    const ObjectSelection selection{currentObjectKind, currentWindow, currentControl};
+    parametersWindow = createWindow(std::make_unique<ParametersFrame>(selection),
+                                    {parametersWindowClass, "", parametersStyle,
+                                     editViewLayout(client.right, client.bottom).parameters, view,
+                                     parametersExtendedStyle});
     return parametersWindow;
 }
 

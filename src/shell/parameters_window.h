@@ -1,6 +1,6 @@
 // The parameters window: the right three quarters of the Edit view, where the pages of the
 // object selected in the structure tree are shown. Its pages are not built yet, so for now it
-// is an empty window of its class that knows which object it was opened for.
+// is an empty window of its class whose object knows which object it was opened for.
 #pragma once
 
 #include <windows.h>
@@ -9,8 +9,6 @@ namespace zim {
 
 // The open parameters window, 0 when none is open.
 extern HWND parametersWindow;
-
-LRESULT CALLBACK parametersWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Opens the parameters window for the editing state (currentObjectKind, currentWindow,
 // currentControl) in the right three quarters of the Edit view `view`; the project is then

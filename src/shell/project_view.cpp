@@ -2,10 +2,13 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "archive/project_commands.h"
 #include "generator/generate_command.h"
 #include "model/project.h"
 #include "model/text_field.h"
+#include "shell/control_toolkit.h"
 #include "shell/object_code.h"
 #include "shell/project_view_layout.h"
 #include "shell/shell_prompts.h"
@@ -22,55 +25,39 @@ constexpr const char* commandCaptions[projectCommandCount] = {
 constexpr const char* panelTitle = "C u r r e n t    P r o j e c t";
 constexpr const char* treeLabel = "Program Stucture";
 constexpr COLORREF treeBackground = RGB(238, 238, 238);
-constexpr DWORD treeStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES |
-                            TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+constexpr DWORD treeStyle =
+    WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
 
-HWND createControl(HWND view, DWORD extendedStyle, const char* className, const char* text,
-                   DWORD style, const LayoutBox& box, int id, HFONT font) {
-    HWND control = CreateWindowExA(
-        extendedStyle, className, text, style, box.left, box.top, box.width, box.height, view,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), hInstance, nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return control;
-}
+constexpr DWORD groupStyle = BS_GROUPBOX;
+constexpr DWORD valueStyle = SS_LEFT | SS_NOPREFIX;
+constexpr DWORD descriptionStyle = WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
 
-void createButtons(HWND view, const ProjectViewLayout& layout) {
+std::vector<ControlDescription> buttonRows(const ProjectViewLayout& layout) {
+    std::vector<ControlDescription> rows;
     for (int i = 0; i < projectCommandCount; ++i)
-        createControl(view, 0, "BUTTON", commandCaptions[i], WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                      layout.buttons[i], i + 1, fontControl);
+        rows.push_back({"BUTTON", commandCaptions[i], WS_TABSTOP, layout.buttons[i], i + 1});
+    return rows;
 }
 
-// A group box with its caption, and the static that shows its value.
-void createGroup(HWND view, const char* caption, const GroupLayout& layout, int valueId) {
-    createControl(view, 0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | BS_GROUPBOX, layout.group, -1,
-                  fontLabelBold);
-    createControl(view, 0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
-                  layout.value, valueId, fontControl);
-}
-
-void createPanel(HWND view, const ProjectViewLayout& layout) {
-    createControl(view, 0, "STATIC", panelTitle, WS_CHILD | WS_VISIBLE | SS_CENTER, layout.title,
-                  -1, fontBanner);
-    createControl(view, 0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, layout.line, -1,
-                  nullptr);
-    createControl(view, 0, "STATIC", treeLabel, WS_CHILD | WS_VISIBLE | SS_LEFT, layout.treeLabel,
-                  -1, fontLabelBold);
-    HWND tree = createControl(view, WS_EX_CLIENTEDGE, WC_TREEVIEWA, "", treeStyle, layout.tree,
-                              projectTreeId, nullptr);
-    prepareStructureTree(tree, treeBackground);
-
-    createGroup(view, " Project Name ", layout.name, projectNameText);
-    createControl(view, 0, "BUTTON", " Project Description ", WS_CHILD | WS_VISIBLE | BS_GROUPBOX,
-                  layout.description.group, -1, fontLabelBold);
-    createControl(view, WS_EX_CLIENTEDGE, "EDIT", "",
-                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-                  layout.description.value, projectDescriptionText, fontControl);
-    createGroup(view, " Author ", layout.author, projectAuthorText);
-    createGroup(view, " Created ", layout.created, projectCreatedText);
-}
-
-void setValue(HWND view, int id, const std::string& text) {
-    SetDlgItemTextA(view, id, text.c_str());
+// The panel, from its title down: the tree under its label, then each group box with the
+// control that shows its value.
+std::vector<ControlDescription> panelRows(const ProjectViewLayout& l) {
+    using F = ControlFont;
+    return {
+        {"STATIC", panelTitle, SS_CENTER, l.title, 0, F::banner},
+        {"STATIC", "", SS_ETCHEDHORZ, l.line, 0, F::none},
+        {"STATIC", treeLabel, SS_LEFT, l.treeLabel, 0, F::labelBold},
+        {WC_TREEVIEWA, "", treeStyle, l.tree, projectTreeId, F::none, WS_EX_CLIENTEDGE},
+        {"BUTTON", " Project Name ", groupStyle, l.name.group, 0, F::labelBold},
+        {"STATIC", "", valueStyle, l.name.value, projectNameText},
+        {"BUTTON", " Project Description ", groupStyle, l.description.group, 0, F::labelBold},
+        {"EDIT", "", descriptionStyle, l.description.value, projectDescriptionText, F::control,
+         WS_EX_CLIENTEDGE},
+        {"BUTTON", " Author ", groupStyle, l.author.group, 0, F::labelBold},
+        {"STATIC", "", valueStyle, l.author.value, projectAuthorText},
+        {"BUTTON", " Created ", groupStyle, l.created.group, 0, F::labelBold},
+        {"STATIC", "", valueStyle, l.created.value, projectCreatedText},
+    };
 }
 
 } // namespace
@@ -79,8 +66,9 @@ void buildProjectView(HWND view) {
     RECT client;
     GetClientRect(view, &client);
     const ProjectViewLayout layout = projectViewLayout(client.right, client.bottom);
-    createButtons(view, layout);
-    createPanel(view, layout);
+    createControls(view, buttonRows(layout));
+    createControls(view, panelRows(layout));
+    prepareStructureTree(GetDlgItem(view, projectTreeId), treeBackground);
     refreshProjectView();
 }
 
@@ -88,10 +76,10 @@ void refreshProjectView() {
     if (currentView != viewFile || !viewDialog)
         return;
     const ProgramParameters& program = project().program;
-    setValue(viewDialog, projectNameText, shown(program.applicationName));
-    setValue(viewDialog, projectDescriptionText, shown(program.description));
-    setValue(viewDialog, projectAuthorText, shown(program.designer));
-    setValue(viewDialog, projectCreatedText, shown(program.created));
+    setText(viewDialog, projectNameText, shown(program.applicationName));
+    setText(viewDialog, projectDescriptionText, shown(program.description));
+    setText(viewDialog, projectAuthorText, shown(program.designer));
+    setText(viewDialog, projectCreatedText, shown(program.created));
     buildStructureTree(GetDlgItem(viewDialog, projectTreeId), programCode);
 }
 

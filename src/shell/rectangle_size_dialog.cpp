@@ -1,6 +1,7 @@
 #include "shell/rectangle_size_dialog.h"
 
 #include <string>
+#include <vector>
 
 #include "shell/rectangle_size_rules.h"
 #include "shell/selection_dialog.h"
@@ -28,13 +29,6 @@ constexpr int fieldLeft = 211;
 constexpr int fieldWidth = 50;
 constexpr int rowHeight = 18;
 
-std::string textOf(HWND field) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(field)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextA(field, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 // The backdrop covers the screen; without one the screen stands for its client area.
 SIZE backdropClientSize() {
     RECT client{0, 0, screenWidth, screenHeight};
@@ -49,22 +43,29 @@ class RectangleSizeDialog : public SelectionDialog {
 
   private:
     HWND onInit() override {
-        addControl(0, "STATIC", "Define the rectangle width and height", SS_CENTER, selectionMargin,
-                   20, clientWidth() - 2 * selectionMargin, 20, rectangleTitle);
-        addControl(0, "STATIC", " Bounding Rectangle Width =", SS_LEFT, selectionMargin, 55,
-                   labelWidth, rowHeight, rectangleWidthLabel);
-        width_ = addField("800", 55, rectangleWidth);
-        addControl(0, "STATIC", " Bounding Rectangle Height =", SS_LEFT, selectionMargin, 77,
-                   labelWidth, rowHeight, rectangleHeightLabel);
-        height_ = addField("600", 77, rectangleHeight);
+        const int m = selectionMargin;
+        const LayoutBox title{m, 20, clientWidth() - 2 * m, 20};
+        const LayoutBox widthLabel{m, 55, labelWidth, rowHeight};
+        const LayoutBox heightLabel{m, 77, labelWidth, rowHeight};
+        const std::vector<ControlDescription> rows = {
+            {"STATIC", "Define the rectangle width and height", SS_CENTER, title, rectangleTitle},
+            {"STATIC", " Bounding Rectangle Width =", SS_LEFT, widthLabel, rectangleWidthLabel},
+            field("800", 55, rectangleWidth),
+            {"STATIC", " Bounding Rectangle Height =", SS_LEFT, heightLabel, rectangleHeightLabel},
+            field("600", 77, rectangleHeight),
+        };
+        const std::vector<HWND> controls = createControls(dialog(), rows);
+        width_ = controls[2];
+        height_ = controls[4];
         addButtonRow({{rectangleOk, "OK"}, {rectangleCancel, "Cancel"}}, 75, 25);
         return width_;
     }
 
-    HWND addField(const char* preset, int y, int id) {
-        return addControl(WS_EX_STATICEDGE, "EDIT", preset,
-                          ES_NUMBER | ES_CENTER | ES_AUTOHSCROLL | WS_TABSTOP, fieldLeft, y,
-                          fieldWidth, rowHeight, id);
+    // A centred numeric field beside its label.
+    static ControlDescription field(const char* preset, int y, int id) {
+        const DWORD style = ES_NUMBER | ES_CENTER | ES_AUTOHSCROLL | WS_TABSTOP;
+        const LayoutBox box{fieldLeft, y, fieldWidth, rowHeight};
+        return {"EDIT", preset, style, box, id, ControlFont::control, WS_EX_STATICEDGE};
     }
 
     void onAccept() override {

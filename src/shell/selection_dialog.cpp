@@ -1,26 +1,10 @@
 #include "shell/selection_dialog.h"
 
-#include <algorithm>
-
 #include "shell/dialog_runner.h"
 #include "shell/shell_state.h"
 #include "shell/user_questions.h"
 
 namespace zim {
-
-namespace {
-
-HINSTANCE programInstance() {
-    return hInstance ? hInstance : GetModuleHandleA(nullptr);
-}
-
-RECT screenWorkArea() {
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    return area;
-}
-
-} // namespace
 
 INT_PTR SelectionDialog::run(HWND owner, const std::string& caption, int width, int height) {
     width_ = width;
@@ -38,8 +22,8 @@ INT_PTR SelectionDialog::run(HWND owner, const std::string& caption, int width, 
                             caption,
                             "Times New Roman",
                             10};
-    return runModalDialog(programInstance(), owner, frame, procedure,
-                          reinterpret_cast<LPARAM>(this));
+    HINSTANCE instance = hInstance ? hInstance : GetModuleHandleA(nullptr);
+    return runModalDialog(instance, owner, frame, procedure, reinterpret_cast<LPARAM>(this));
 }
 
 INT_PTR CALLBACK SelectionDialog::procedure(HWND dialog, UINT message, WPARAM wParam,
@@ -48,7 +32,7 @@ INT_PTR CALLBACK SelectionDialog::procedure(HWND dialog, UINT message, WPARAM wP
         auto* self = reinterpret_cast<SelectionDialog*>(lParam);
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         self->dialog_ = dialog;
-        self->placeOver(GetWindow(dialog, GW_OWNER), self->width_, self->height_);
+        placeOverOwner(dialog, self->width_, self->height_);
         SetFocus(self->onInit());
         return FALSE; // the focus is set
     }
@@ -75,20 +59,6 @@ void SelectionDialog::dispatchCommand(int id, int code) {
 
 void SelectionDialog::onCommand(int, int) {}
 
-void SelectionDialog::placeOver(HWND owner, int width, int height) {
-    const RECT screen = screenWorkArea();
-    RECT area = screen;
-    if (owner && IsWindowVisible(owner))
-        GetWindowRect(owner, &area);
-    const int maxLeft = std::max<int>(screen.left, screen.right - width);
-    const int maxTop = std::max<int>(screen.top, screen.bottom - height);
-    const int left =
-        std::clamp<int>(area.left + (area.right - area.left - width) / 2, screen.left, maxLeft);
-    const int top =
-        std::clamp<int>(area.top + (area.bottom - area.top - height) / 2, screen.top, maxTop);
-    SetWindowPos(dialog_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 int SelectionDialog::clientWidth() const {
     RECT client{};
     GetClientRect(dialog_, &client);
@@ -101,26 +71,20 @@ int SelectionDialog::clientHeight() const {
     return client.bottom;
 }
 
-HWND SelectionDialog::addControl(DWORD extendedStyle, const char* className, const char* text,
-                                 DWORD style, int x, int y, int width, int height, int id,
-                                 HFONT font) {
-    HWND control = CreateWindowExA(
-        extendedStyle, className, text, style | WS_CHILD | WS_VISIBLE, x, y, width, height, dialog_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), programInstance(), nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font ? font : fontControl), FALSE);
-    return control;
+HWND SelectionDialog::add(const ControlDescription& control) {
+    return createControl(dialog_, control);
 }
 
-void SelectionDialog::addButtonRow(std::initializer_list<ButtonSpec> buttons, int width,
+void SelectionDialog::addButtonRow(std::initializer_list<RowButton> buttons, int width,
                                    int height) {
     const int count = static_cast<int>(buttons.size());
     const int rowWidth = count * width + (count - 1) * selectionMargin;
     int x = (clientWidth() - rowWidth) / 2;
     const int y = buttonRowTop(height);
     bool first = true;
-    for (const ButtonSpec& button : buttons) {
+    for (const RowButton& button : buttons) {
         const DWORD kind = first ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-        addControl(0, "BUTTON", button.text, kind | WS_TABSTOP, x, y, width, height, button.id);
+        add({"BUTTON", button.text, kind | WS_TABSTOP, {x, y, width, height}, button.id});
         if (first)
             SendMessageA(dialog_, DM_SETDEFID, static_cast<WPARAM>(button.id), 0);
         first = false;

@@ -9,6 +9,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "shell/control_toolkit.h"
+
 namespace zim {
 
 // Identifiers every selection dialog gives its accepting button, its "Cancel" and its list.
@@ -37,15 +39,15 @@ class SelectionDialog {
     int clientWidth() const;
     int clientHeight() const;
 
-    HWND addControl(DWORD extendedStyle, const char* className, const char* text, DWORD style,
-                    int x, int y, int width, int height, int id, HFONT font = nullptr);
+    // One of the dialog's controls, created through the control toolkit.
+    HWND add(const ControlDescription& control);
 
-    struct ButtonSpec {
+    struct RowButton {
         int id;
         const char* text;
     };
     // Push buttons in one row, centred at the bottom; the first is the default button.
-    void addButtonRow(std::initializer_list<ButtonSpec> buttons, int width, int height);
+    void addButtonRow(std::initializer_list<RowButton> buttons, int width, int height);
     // Top of the button row: what lies above it must end there.
     int buttonRowTop(int buttonHeight) const;
 
@@ -55,7 +57,6 @@ class SelectionDialog {
 
   private:
     static INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-    void placeOver(HWND owner, int width, int height);
     void dispatchCommand(int id, int code);
 
     bool cancellable_;

@@ -44,12 +44,15 @@ HIMAGELIST sizeImages = nullptr;
 
 namespace {
 
+constexpr DWORD romanPitchAndFamily = FIXED_PITCH | FF_ROMAN;
+static_assert(romanPitchAndFamily == 0x11, "pitch and family of the Times New Roman fonts");
+
 // "Times New Roman" fonts are asked for with fixed pitch and the roman family, "Impact" with
 // neither; proof quality, every other parameter 0.
 HFONT makeFont(const char* face, int height, int weight) {
     const bool roman = lstrcmpA(face, "Times New Roman") == 0;
     return CreateFontA(height, 0, 0, 0, weight, 0, 0, 0, 0, 0, 0, PROOF_QUALITY,
-                       roman ? (FIXED_PITCH | FF_ROMAN) : 0, face);
+                       roman ? romanPitchAndFamily : 0, face);
 }
 
 // The bitmap resource `name` as the next image of `list`; the bitmap is deleted once added.
@@ -87,7 +90,9 @@ template <class Handle> void deleteHandle(Handle& handle) {
 
 } // namespace
 
-void createPaneBrush() { brushPane = CreateSolidBrush(RGB(239, 239, 239)); }
+void createPaneBrush() {
+    brushPane = CreateSolidBrush(RGB(239, 239, 239));
+}
 
 std::string createSharedResources() {
     cursorArrow = LoadCursorA(nullptr, IDC_ARROW);

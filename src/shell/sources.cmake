@@ -10,9 +10,11 @@ list(APPEND ZIM_CORE_SOURCES
     shell/rectangle_size_rules.cpp
     shell/selection_list_rules.cpp
     shell/selection_state.cpp
+    shell/dialog_placement.cpp
 )
 list(APPEND ZIM_WIN32_SOURCES
     shell/about_view.cpp
+    shell/control_toolkit.cpp
     shell/backdrop.cpp
     shell/exit_question.cpp
     shell/main_window.cpp
@@ -25,6 +27,7 @@ list(APPEND ZIM_WIN32_SOURCES
     shell/structure_pane.cpp
     shell/structure_tree.cpp
     shell/view_dialog.cpp
+    shell/window_base.cpp
     shell/window_classes.cpp
     shell/application.cpp
     shell/dialog_runner.cpp

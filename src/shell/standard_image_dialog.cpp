@@ -51,9 +51,10 @@ class StandardImageDialog : public SelectionDialog {
         images_ = ImageList_Create(imageSize, imageSize, ILC_COLOR, list().count, 0);
         for (int k = 1; k <= list().count; ++k)
             ImageList_AddIcon(images_, systemImage(k));
-        names_ = addControl(0, WC_COMBOBOXEXA, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-                            selectionMargin, comboTop, clientWidth() - 2 * selectionMargin,
-                            droppedHeight, imageNames);
+        const int width = clientWidth() - 2 * selectionMargin;
+        const LayoutBox box{selectionMargin, comboTop, width, droppedHeight};
+        names_ =
+            add({WC_COMBOBOXEXA, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, box, imageNames});
         SendMessageA(names_, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
         for (int k = 1; k <= list().count; ++k)
             insertItem(k);

@@ -26,8 +26,11 @@ constexpr const char* screenMessage =
 constexpr const char* screenCaption = "Error";
 constexpr const char* criticalCaption = "Critical Error";
 constexpr const char* commonControlsError = "Can't initialize the common controls library";
-// ICC_WIN95_CLASSES, ICC_DATE_CLASSES and ICC_USEREX_CLASSES.
-constexpr DWORD commonControlClasses = 0x2FF;
+// The eight classes of ICC_WIN95_CLASSES (among them the tree view, tab control, tooltips and
+// status bar) and the extended combo box of ICC_USEREX_CLASSES; the date and time controls of
+// ICC_DATE_CLASSES (0x100) are not among them.
+constexpr DWORD commonControlClasses = ICC_WIN95_CLASSES | ICC_USEREX_CLASSES;
+static_assert(commonControlClasses == 0x2FF, "the common control classes the program uses");
 
 // Runs a step unless an earlier one failed; keeps the first failure's text.
 template <class Step> void runStep(Step step) {

@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "model/project.h"
+#include "shell/control_toolkit.h"
 #include "shell/object_code.h"
 #include "shell/parameters_window.h"
 #include "shell/shell_state.h"
@@ -17,28 +20,23 @@ namespace {
 constexpr const char* paneTitle = "Program structure";
 constexpr COLORREF titleColour = RGB(15, 15, 15);
 constexpr COLORREF treeBackground = RGB(224, 224, 224);
-constexpr DWORD treeStyle =
-    WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+constexpr DWORD treeStyle = TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
 
 HWND paneTree = nullptr;
-
-HWND createChild(HWND pane, DWORD extendedStyle, const char* className, const char* text,
-                 DWORD style, const LayoutBox& box, int id) {
-    return CreateWindowExA(extendedStyle, className, text, style, box.left, box.top, box.width,
-                           box.height, pane, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           hInstance, nullptr);
-}
 
 void onCreate(HWND pane) {
     RECT client;
     GetClientRect(pane, &client);
     const StructurePaneLayout layout = structurePaneLayout(client.right, client.bottom);
-    paneTree = createChild(pane, WS_EX_CLIENTEDGE, WC_TREEVIEWA, "", treeStyle, layout.tree,
-                           structureTreeId);
+    const std::vector<ControlDescription> rows = {
+        {WC_TREEVIEWA, "", treeStyle, layout.tree, structureTreeId, ControlFont::none,
+         WS_EX_CLIENTEDGE},
+        {"BUTTON", "Preview", 0, layout.previewButton, previewButtonId, ControlFont::control,
+         WS_EX_CLIENTEDGE | WS_EX_STATICEDGE},
+    };
+    const std::vector<HWND> controls = createControls(pane, rows);
+    paneTree = controls[0];
     prepareStructureTree(paneTree, treeBackground);
-    HWND preview = createChild(pane, WS_EX_CLIENTEDGE | WS_EX_STATICEDGE, "BUTTON", "Preview",
-                               WS_CHILD | WS_VISIBLE, layout.previewButton, previewButtonId);
-    SendMessageA(preview, WM_SETFONT, reinterpret_cast<WPARAM>(fontControl), FALSE);
     buildStructureTree(paneTree, programCode);
 }
 

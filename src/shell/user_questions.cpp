@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "archive/user_prompts.h"
 #include "shell/picker_rules.h"
 
 namespace zim {
@@ -14,6 +15,21 @@ UserQuestions realQuestions;
 UserQuestions* activeQuestions = &realQuestions;
 
 constexpr DWORD fileFlags = OFN_LONGNAMES | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+constexpr DWORD colourFlags = CC_RGBINIT | CC_SOLIDCOLOR | CC_ANYCOLOR;
+static_assert(colourFlags == 0x181, "the colour picker's flags");
+constexpr DWORD fontFlags = CF_SCREENFONTS | CF_EFFECTS;
+static_assert(fontFlags == 0x101, "the font picker's flags");
+
+// The portable commands write message-box flags and read answers with Win32's own values,
+// which are handed through unchanged.
+static_assert(box::ok == MB_OK && box::yesNo == MB_YESNO, "message box buttons");
+static_assert(box::iconHand == MB_ICONHAND && box::iconQuestion == MB_ICONQUESTION &&
+                  box::iconInformation == MB_ICONINFORMATION,
+              "message box icons");
+static_assert(box::systemModal == MB_SYSTEMMODAL && box::taskModal == MB_TASKMODAL,
+              "message box modality");
+static_assert(box::answerOk == IDOK && box::answerYes == IDYES && box::answerNo == IDNO,
+              "message box answers");
 
 bool runFilePicker(bool save, HINSTANCE instance, HWND owner, const std::string& title,
                    const std::string& filter, std::string& path) {
@@ -52,7 +68,7 @@ int UserQuestions::chooseColour(HWND owner, int initialColour) {
     cc.hwndOwner = owner;
     cc.rgbResult = static_cast<COLORREF>(initialColour);
     cc.lpCustColors = custom;
-    cc.Flags = CC_RGBINIT | CC_SOLIDCOLOR | CC_ANYCOLOR;
+    cc.Flags = colourFlags;
     return ChooseColorA(&cc) ? static_cast<int>(cc.rgbResult) : -1;
 }
 
@@ -67,7 +83,7 @@ bool UserQuestions::chooseFont(HWND owner, LOGFONTA& font, COLORREF& colour) {
     cf.hDC = memory;
     cf.lpLogFont = &working;
     cf.rgbColors = colour;
-    cf.Flags = CF_SCREENFONTS | CF_EFFECTS;
+    cf.Flags = fontFlags;
     const bool chosen = ChooseFontA(&cf) != FALSE;
     DeleteDC(memory);
     if (chosen) {
@@ -87,7 +103,9 @@ bool UserQuestions::saveFile(HINSTANCE instance, HWND owner, const std::string& 
     return runFilePicker(true, instance, owner, title, filter, path);
 }
 
-UserQuestions& userQuestions() { return *activeQuestions; }
+UserQuestions& userQuestions() {
+    return *activeQuestions;
+}
 
 void setUserQuestions(UserQuestions* questions) {
     activeQuestions = questions ? questions : &realQuestions;

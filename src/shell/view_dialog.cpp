@@ -15,6 +15,8 @@ namespace {
 
 constexpr DWORD editViewStyle = WS_CHILD | WS_VISIBLE | DS_SETFONT | DS_3DLOOK;
 constexpr DWORD otherViewStyle = editViewStyle | DS_MODALFRAME;
+static_assert(editViewStyle == 0x50000044, "the Edit view's style");
+static_assert(otherViewStyle == 0x500000C4, "the File and About views' style");
 constexpr WORD viewPointSize = 8;
 constexpr const char* viewError = "System Error - Can't create view window...";
 

@@ -4,9 +4,9 @@
 
 #include "shell/backdrop.h"
 #include "shell/main_window.h"
-#include "shell/parameters_window.h"
 #include "shell/shell_state.h"
 #include "shell/structure_pane.h"
+#include "shell/window_base.h"
 
 namespace zim {
 
@@ -14,6 +14,7 @@ namespace {
 
 constexpr UINT frameStyles = CS_OWNDC | CS_HREDRAW | CS_VREDRAW;
 constexpr UINT backdropStyles = CS_SAVEBITS | frameStyles;
+static_assert(COLOR_BACKGROUND + 1 == 2, "the backdrop's background is brush value 2");
 
 struct ClassEntry {
     const char* name;
@@ -60,7 +61,7 @@ std::array<ClassEntry, 8> classTable() {
          "ZIM_W", nullptr, true, "System Error - Can't register background window..."},
         {structurePaneClass, backdropStyles, structurePaneProcedure, brushPane, nullptr, nullptr,
          nullptr, true, "System Error - Can't register description window..."},
-        {parametersWindowClass, frameStyles, parametersWindowProcedure, systemBrush(COLOR_BTNFACE),
+        {parametersWindowClass, frameStyles, WindowBase::procedure, systemBrush(COLOR_BTNFACE),
          nullptr, nullptr, nullptr, true, "System Error - Can't register edit window..."},
         {imagePreviewClass, frameStyles, DefWindowProcA, stockBrush(WHITE_BRUSH), nullptr, nullptr,
          nullptr, true, "System Error - Can't register preview window..."},

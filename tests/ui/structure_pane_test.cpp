@@ -88,8 +88,6 @@ TEST_F(StructurePaneTest, SelectingAnItemOpensItsParametersWindow) {
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(first, GWL_EXSTYLE)) & 0x20201u, 0x20201u);
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(first, GWL_STYLE)) & style, style);
-    EXPECT_EQ(GetWindowLongPtrA(first, GWLP_USERDATA),
-              reinterpret_cast<LONG_PTR>(&currentObjectKind));
     const SIZE view = test::clientSize(viewDialog);
     EXPECT_EQ(placeIn(viewDialog, first),
               (Place{view.cx / 4 + 1, 0, view.cx - view.cx / 4 - 1, view.cy}));

@@ -6,3 +6,6 @@ list(APPEND ZIM_CORE_SOURCES
     editors/frame/placement_tooltips.cpp
     editors/frame/program_page_rules.cpp
 )
+list(APPEND ZIM_WIN32_SOURCES
+    editors/frame/page_base.cpp
+)
