@@ -1,4 +1,5 @@
 list(APPEND ZIM_CORE_SOURCES
+    editors/frame/bitmap_header.cpp
     editors/frame/editing_session.cpp
     editors/frame/editor_tabs.cpp
     editors/frame/frame_layout.cpp
