@@ -6,4 +6,6 @@ list(APPEND ZIM_CORE_SOURCES
     editors/frame/kind_selector.cpp
     editors/frame/placement_tooltips.cpp
     editors/frame/program_page_rules.cpp
+    editors/frame/project_image_copy.cpp
+    editors/frame/wallpaper_image.cpp
 )
