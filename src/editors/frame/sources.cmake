@@ -1,6 +1,8 @@
 list(APPEND ZIM_CORE_SOURCES
+    editors/frame/background_image_page_rules.cpp
     editors/frame/background_sample.cpp
     editors/frame/bitmap_header.cpp
+    editors/frame/edited_image.cpp
     editors/frame/editing_session.cpp
     editors/frame/editor_tabs.cpp
     editors/frame/frame_layout.cpp
