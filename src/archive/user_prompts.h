@@ -11,6 +11,7 @@ namespace zim {
 // them through unchanged.
 namespace box {
 constexpr unsigned ok = 0x0;
+constexpr unsigned yesNoCancel = 0x3;
 constexpr unsigned yesNo = 0x4;
 constexpr unsigned iconHand = 0x10; // the stop icon
 constexpr unsigned iconQuestion = 0x20;
@@ -19,6 +20,7 @@ constexpr unsigned systemModal = 0x1000;
 constexpr unsigned taskModal = 0x2000;
 
 constexpr int answerOk = 1;
+constexpr int answerCancel = 2;
 constexpr int answerYes = 6;
 constexpr int answerNo = 7;
 } // namespace box
