@@ -145,32 +145,5 @@ TEST(EditorsButtonPreview, StylesPlaceAndCheckFollowTheWorkingCopy) {
               (std::vector<int>{0, 0, 400, 200}));
 }
 
-TEST(EditorsButtonPreview, BackgroundIsWhatTheWindowsClassBrushPaints) {
-    using Kind = PreviewColour::Kind;
-    const struct Case {
-        int32_t kind, value;
-        Kind expectedKind;
-        uint32_t expected;
-    } cases[] = {
-        {1, 0x00336699, Kind::colour, 0x00336699},
-        {2, 5, Kind::systemColour, 15}, // COLOR_BTNFACE
-        {2, 19, Kind::systemColour, 8}, // COLOR_WINDOWTEXT
-        {3, 1, Kind::colour, 0x000000}, // BLACK_BRUSH
-        {3, 2, Kind::colour, 0x404040}, // DKGRAY_BRUSH
-        {3, 3, Kind::colour, 0x808080}, // GRAY_BRUSH
-        {3, 4, Kind::colour, 0xC0C0C0}, // LTGRAY_BRUSH
-        {3, 5, Kind::systemColour, 15}, // NULL_BRUSH: the dialog face shows
-        {3, 6, Kind::colour, 0xFFFFFF}, // WHITE_BRUSH
-        {3, 7, Kind::systemColour, 1},  // no such brush: the default class brush
-        {0, 0, Kind::systemColour, 1},
-        {2, 20, Kind::systemColour, 1},
-    };
-    for (const Case& c : cases) {
-        const PreviewColour colour = previewBackground(c.kind, c.value);
-        EXPECT_EQ(colour.kind, c.expectedKind) << c.kind << "/" << c.value;
-        EXPECT_EQ(colour.value, c.expected) << c.kind << "/" << c.value;
-    }
-}
-
 } // namespace
 } // namespace zim

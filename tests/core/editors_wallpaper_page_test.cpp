@@ -280,7 +280,8 @@ TEST(WallpaperBackgroundSample, ColoursOfEachKind) {
         {1, 0x00123456, Source::rgb, 0x00123456},
         {2, 19, Source::systemColour, 8}, // COLOR_WINDOWTEXT
         {2, 20, Source::systemColour, 1}, // beyond the list: COLOR_BACKGROUND
-        {3, 2, Source::rgb, 0x202020},    // DKGRAY_BRUSH
+        {3, 2, Source::rgb, 0x404040},    // DKGRAY_BRUSH
+        {3, 4, Source::rgb, 0xC0C0C0},    // LTGRAY_BRUSH
         {3, 5, Source::systemColour, 15}, // NULL_BRUSH shows the dialog face
         {3, 6, Source::rgb, 0xFFFFFF},    // WHITE_BRUSH
         {7, 3, Source::systemColour, 1},  // no such kind

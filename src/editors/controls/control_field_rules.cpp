@@ -1,39 +1,10 @@
 #include "editors/controls/control_field_rules.h"
 
-#include <limits>
+#include "editors/frame/number_field.h"
 
 namespace zim {
 
 namespace {
-
-std::string_view withoutBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// The whole number the text spells, or nothing when it spells none that fits in 32 bits.
-std::optional<int32_t> wholeNumber(std::string_view text) {
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty())
-        return std::nullopt;
-    const long long limit = negative ? -static_cast<long long>(std::numeric_limits<int32_t>::min())
-                                     : std::numeric_limits<int32_t>::max();
-    long long magnitude = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        magnitude = magnitude * 10 + (c - '0');
-        if (magnitude > limit)
-            return std::nullopt;
-    }
-    return static_cast<int32_t>(negative ? -magnitude : magnitude);
-}
 
 template <typename Control> int32_t& fieldOfControl(Control& control, ControlField field) {
     switch (field) {
@@ -88,10 +59,9 @@ FieldDefaults staticFieldDefaults(ControlField field) {
 }
 
 int32_t fieldValue(std::string_view text, const FieldDefaults& defaults) {
-    const std::string_view number = withoutBlanks(text);
-    if (number.empty())
+    if (text.find_first_not_of(" \t") == std::string_view::npos)
         return defaults.empty;
-    const auto value = wholeNumber(number);
+    const std::optional<int32_t> value = numberIn(text);
     if (!value)
         return defaults.notANumber;
     return *value < defaults.smallest ? defaults.belowSmallest : *value;

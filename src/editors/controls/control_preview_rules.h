@@ -35,16 +35,7 @@ int previewCheckState(const ButtonControl& button);
 // The caption of a classic button's preview.
 constexpr const char* classicPreviewText = "Selected Button Type Preview";
 
-// The colour behind a preview: a colour value, or a system colour (GetSysColor index).
-struct PreviewColour {
-    enum class Kind { colour, systemColour } kind;
-    uint32_t value;
-};
-
-// The background of a window as its class brush paints it, from the window's background kind
-// and value: kind 1 the colour; kind 2 the system colour of the list entry; kind 3 the colour
-// of the stock brush (the null brush shows the dialog face, COLOR_BTNFACE). Anything else
-// paints what the window's default class brush paints, the system colour COLOR_BACKGROUND.
-PreviewColour previewBackground(int32_t backgroundKind, int32_t backgroundValue);
+// The colour behind a preview is the window's background sample: see
+// editors/frame/background_sample.h.
 
 } // namespace zim

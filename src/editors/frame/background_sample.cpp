@@ -21,17 +21,18 @@ SampleColour system(uint32_t colourNumber) {
     return {SampleColour::Source::systemColour, colourNumber};
 }
 
-// In the order of the stock-brush list.
+// In the order of the stock-brush list, the colours the system's stock brushes paint, so the
+// sample shows what the designed window will show.
 SampleColour stockBrushColour(int32_t entry) {
     switch (entry) {
     case 1:
         return fixed(rgb(0, 0, 0));
     case 2:
-        return fixed(rgb(32, 32, 32));
+        return fixed(rgb(64, 64, 64));
     case 3:
         return fixed(rgb(128, 128, 128));
     case 4:
-        return fixed(rgb(224, 224, 224));
+        return fixed(rgb(192, 192, 192));
     case 5: // the null brush paints nothing: the dialog face shows through
         return system(colorBtnFace);
     case 6:

@@ -14,7 +14,7 @@ struct SampleColour {
 };
 
 // Kind 1: the value as a colour. Kind 2: the value-th entry of the system-colour list. Kind 3:
-// the stock brush's colour (black, RGB(32,32,32), RGB(128,128,128), RGB(224,224,224), the
+// the stock brush's colour (black, RGB(64,64,64), RGB(128,128,128), RGB(192,192,192), the
 // dialog face for the null brush, white). A kind or entry outside the lists shows
 // COLOR_BACKGROUND, the colour the default class brush paints.
 SampleColour backgroundSampleColour(int32_t kind, int32_t value);
