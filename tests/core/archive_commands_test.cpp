@@ -60,13 +60,19 @@ class ScriptedPrompts : public UserPrompts {
         chosenName = taken.chosenName;
         return taken.result;
     }
-    void refreshProjectView() override { ++refreshes; }
-    void rebuildStructureTree() override { ++rebuilds; }
 
     std::string typed;
     std::deque<int> answers;
     std::vector<Asked> asked;
     std::vector<NameDialogKind> dialogs;
+};
+
+// Counts what the command asked the views to show again.
+class CountedViews : public ProjectViews {
+  public:
+    void refreshProjectView() override { ++refreshes; }
+    void rebuildStructureTree() override { ++rebuilds; }
+
     int refreshes = 0;
     int rebuilds = 0;
 };
@@ -163,7 +169,8 @@ class ArchiveCommands : public ::testing::Test {
         ui_ = ScriptedPrompts();
         ui_.typed = typed;
         ui_.answers = std::move(answers);
-        return projectCommand(id, ui_, [] { return std::string("20261205"); });
+        views_ = CountedViews();
+        return projectCommand(id, ui_, views_, [] { return std::string("20261205"); });
     }
 
     void expectOpen(const std::string& name, int32_t unsaved) const {
@@ -187,7 +194,7 @@ class ArchiveCommands : public ::testing::Test {
     void expectUntouched(const Tree& before, const ProjectSnapshot& snapshot) const {
         EXPECT_EQ(changesBetween(before, treeOf(root_.path())), "");
         EXPECT_TRUE(snapshot.unchanged());
-        EXPECT_EQ(ui_.refreshes + ui_.rebuilds, 0);
+        EXPECT_EQ(views_.refreshes + views_.rebuilds, 0);
     }
 
     // The program part of a stored project file.
@@ -199,6 +206,7 @@ class ArchiveCommands : public ::testing::Test {
 
     test::TempDir root_;
     ScriptedPrompts ui_;
+    CountedViews views_;
 
   private:
     fs::path savedCurrent_ = fs::current_path();
@@ -215,7 +223,7 @@ TEST_F(ArchiveCommands, CreateNewProjectStartsFromTheDefaultProject) {
     EXPECT_EQ(run(1, "My App  "), CommandResult::completed);
     expectAsked({});
     EXPECT_EQ(ui_.dialogs, std::vector<NameDialogKind>{NameDialogKind::newProject});
-    EXPECT_EQ(ui_.refreshes, 1);
+    EXPECT_EQ(views_.refreshes, 1);
     EXPECT_EQ(changesBetween(before, treeOf(root_.path())),
               " added:Projects/My App added:Projects/My App/Button_001_001.bmp added:Projects/"
               "My App/My App.zim added:Projects/My App/Wallpaper.bmp");
@@ -297,7 +305,7 @@ TEST_F(ArchiveCommands, LoadOpensTheChosenProjectButNeverRereadsTheOpenOne) {
     EXPECT_EQ(run(2, "Default project"), CommandResult::completed);
     EXPECT_EQ(trimmed(window(1).title), "Edited in memory");
     expectOpen(defaultProjectName, 1);
-    EXPECT_EQ(ui_.refreshes + ui_.rebuilds, 0);
+    EXPECT_EQ(views_.refreshes + views_.rebuilds, 0);
 
     projectUnsaved = 0;
     EXPECT_EQ(run(2, "BETA"), CommandResult::completed);
@@ -305,8 +313,8 @@ TEST_F(ArchiveCommands, LoadOpensTheChosenProjectButNeverRereadsTheOpenOne) {
     expectAsked({});
     EXPECT_EQ(trimmed(window(1).title), "Beta window");
     expectOpen("Beta", 1); // the archive's spelling of the name
-    EXPECT_EQ(ui_.refreshes, 1);
-    EXPECT_EQ(ui_.rebuilds, 1);
+    EXPECT_EQ(views_.refreshes, 1);
+    EXPECT_EQ(views_.rebuilds, 1);
 }
 
 TEST_F(ArchiveCommands, AProjectFileThatCannotBeLoadedIsShownAndChangesNothing) {
@@ -371,7 +379,7 @@ TEST_F(ArchiveCommands, SavingUnderANewNameCopiesTheFilesAndRenamesTheProject) {
 
     EXPECT_EQ(run(3, "Gamma"), CommandResult::completed);
     expectAsked({});
-    EXPECT_EQ(ui_.refreshes, 1);
+    EXPECT_EQ(views_.refreshes, 1);
     EXPECT_EQ(sortedNames(folderOf("Gamma")), (Names{"Gamma.zim", "Wnd_001.ico", "alpha.bmp"}));
     EXPECT_EQ(readBytes(folderOf("Gamma") / "alpha.bmp"), bytesOf("Alpha alpha.bmp"));
     EXPECT_EQ(changesBetween(alpha, treeOf(folderOf("Alpha"))), "");
@@ -558,7 +566,7 @@ TEST_F(ArchiveCommands, AFailedCreateOrSaveAsLeavesTheOpenProjectAsItWas) {
     project().program.windowCount = 1;
     EXPECT_TRUE(snapshot.unchanged());
     expectOpen("Alpha", 1);
-    EXPECT_EQ(ui_.refreshes, 0);
+    EXPECT_EQ(views_.refreshes, 0);
 }
 
 // An archive entry that is a link leads outside the archive: it is never emptied or written,

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/project_view.h"
-#include "shell/shell_prompts.h"
+#include "shell/shell_views.h"
 #include "shell_test_fixture.h"
 
 namespace zim {
@@ -74,7 +74,7 @@ TEST_F(ShellTest, CurrentProjectPanelShowsTheProjectAfterEachRefresh) {
     setText(program.designer, "R. Ames");
     setText(program.created, "05 December 2026");
     program.wallpaperPresent = 0;
-    shellPrompts().refreshProjectView();
+    shellViews().refreshProjectView();
     EXPECT_EQ(valueInGroup(" Project Name "), "Inventory");
     EXPECT_EQ(valueInGroup(" Project Description "), "Counts the stock.");
     EXPECT_EQ(valueInGroup(" Author "), "R. Ames");

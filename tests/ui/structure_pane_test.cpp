@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "shell/parameters_window.h"
-#include "shell/shell_prompts.h"
+#include "shell/shell_views.h"
 #include "shell/structure_tree.h"
 #include "shell_test_fixture.h"
 
@@ -112,7 +112,7 @@ TEST_F(StructurePaneTest, PromptsRebuildTheEditViewTreeAndTheFileViewOpensNothin
     showEditView();
     select(tree_, 500101);
     project().program.wallpaperPresent = 0;
-    shellPrompts().rebuildStructureTree();
+    shellViews().rebuildStructureTree();
     EXPECT_EQ(test::treeItems(tree_).size(), 4u);
     EXPECT_EQ(test::selectedCode(tree_), 0);
     expectSelection(0, 0, 0);
@@ -143,7 +143,7 @@ TEST_F(StructurePaneTest, RebuildClearsTheSelectionBeforeAnyItemIsDeleted) {
     };
     paneProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(pane_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+watch)));
-    shellPrompts().rebuildStructureTree();
+    shellViews().rebuildStructureTree();
     SetWindowLongPtrA(pane_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(paneProcedure));
 
     ASSERT_FALSE(selectedAtDeletion.empty());
