@@ -4,8 +4,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,18 +28,6 @@ namespace {
 using RunDialog = std::function<int(HWND)>;
 
 constexpr UINT stopFlags = MB_ICONHAND | MB_TASKMODAL;
-constexpr INT_PTR stuckDialog = -77;
-
-HWND guardedDialog = nullptr;
-UINT_PTR guardTimer = 0;
-
-// Ends a dialog that a failed check left open, so a fault shows as a failure, not a hang.
-void CALLBACK endStuckDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    guardTimer = 0;
-    if (IsWindow(guardedDialog))
-        EndDialog(guardedDialog, stuckDialog);
-}
 
 // Runs a dialog, does `act` on it from inside its own loop and checks the dialog's result.
 // The dialog is also shown at once (its loop shows it when it first runs idle), so that a
@@ -48,13 +35,9 @@ void CALLBACK endStuckDialog(HWND, UINT, UINT_PTR timer, DWORD) {
 void drive(int expected, const RunDialog& run, std::function<void(HWND)> act) {
     test::onNextDialog([act](HWND dialog) {
         ShowWindow(dialog, SW_SHOWNORMAL);
-        guardedDialog = dialog;
-        guardTimer = SetTimer(nullptr, 0, 4000, endStuckDialog);
         act(dialog);
     });
     EXPECT_EQ(run(nullptr), expected);
-    KillTimer(nullptr, guardTimer);
-    guardTimer = 0;
 }
 
 // The child with this identifier: 25 accepts, 26 cancels, 33 is the list.
@@ -136,67 +119,46 @@ std::vector<bool> silhouette(const std::function<void(HDC)>& draw) {
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     draw(dc);
     std::vector<bool> shape;
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x) {
-            const COLORREF c = GetPixel(dc, x, y);
-            shape.push_back(GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 170);
-        }
+    for (int p = 0; p < 32 * 32; ++p) {
+        const COLORREF c = GetPixel(dc, p % 32, p / 32);
+        shape.push_back(GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 170);
+    }
     SelectObject(dc, old);
     DeleteObject(bitmap);
     DeleteDC(dc);
     return shape;
 }
 
-// Which of the expected cursors or icons image `index` of the list shows: the one whose
-// silhouette it shares most (the list may draw with fewer colours and without shadows).
-int closestImage(HIMAGELIST images, int index, const std::vector<HICON>& expected) {
-    const std::vector<bool> shown =
-        silhouette([&](HDC dc) { ImageList_Draw(images, index, dc, 0, 0, ILD_NORMAL); });
-    int closest = -1;
-    double best = 0.0;
-    for (size_t k = 0; k < expected.size(); ++k) {
-        const std::vector<bool> drawn = silhouette(
-            [&](HDC dc) { DrawIconEx(dc, 0, 0, expected[k], 32, 32, 0, nullptr, DI_NORMAL); });
-        int both = 0, either = 0;
-        for (size_t p = 0; p < shown.size(); ++p) {
-            both += shown[p] && drawn[p];
-            either += shown[p] || drawn[p];
-        }
-        if (either && static_cast<double>(both) / either > best) {
-            best = static_cast<double>(both) / either;
-            closest = static_cast<int>(k);
-        }
-    }
-    return closest;
-}
-
-// The combo box shows, item by item, the image of the expected system cursor or icon.
-void expectImageList(HWND combo, const std::vector<HICON>& expected) {
-    const int count = static_cast<int>(expected.size());
+// Item by item, the combo box shows the image of the expected system cursor or icon: the one
+// whose silhouette it shares most (the list may draw with fewer colours and no shadows).
+void expectSystemImages(HWND combo, bool cursors) {
+    std::vector<HICON> expected;
+    for (const char* id :
+         cursors
+             ? std::vector<const char*>{IDC_APPSTARTING, IDC_ARROW, IDC_CROSS, IDC_HELP, IDC_IBEAM,
+                                        IDC_NO, IDC_SIZEALL, IDC_SIZENESW, IDC_SIZENS, IDC_SIZENWSE,
+                                        IDC_SIZEWE, IDC_UPARROW, IDC_WAIT}
+             : std::vector<const char*>{IDI_APPLICATION, IDI_ASTERISK, IDI_EXCLAMATION, IDI_HAND,
+                                        IDI_QUESTION, IDI_WINLOGO})
+        expected.push_back(cursors ? LoadCursorA(nullptr, id) : LoadIconA(nullptr, id));
     auto images = reinterpret_cast<HIMAGELIST>(SendMessageA(combo, CBEM_GETIMAGELIST, 0, 0));
-    ASSERT_NE(images, nullptr);
-    EXPECT_EQ(ImageList_GetImageCount(images), count);
-    int cx = 0, cy = 0;
-    ImageList_GetIconSize(images, &cx, &cy);
-    EXPECT_EQ(cx, 32);
-    EXPECT_EQ(cy, 32);
-    EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), count);
-    for (int k = 0; k < count; ++k)
-        EXPECT_EQ(closestImage(images, comboItem(combo, k).image, expected), k) << "item " << k;
-}
-
-std::vector<HICON> systemImages(bool cursors) {
-    std::vector<HICON> images;
-    if (cursors)
-        for (const char* id :
-             {IDC_APPSTARTING, IDC_ARROW, IDC_CROSS, IDC_HELP, IDC_IBEAM, IDC_NO, IDC_SIZEALL,
-              IDC_SIZENESW, IDC_SIZENS, IDC_SIZENWSE, IDC_SIZEWE, IDC_UPARROW, IDC_WAIT})
-            images.push_back(LoadCursorA(nullptr, id));
-    else
-        for (const char* id :
-             {IDI_APPLICATION, IDI_ASTERISK, IDI_EXCLAMATION, IDI_HAND, IDI_QUESTION, IDI_WINLOGO})
-            images.push_back(LoadIconA(nullptr, id));
-    return images;
+    ASSERT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(expected.size()));
+    for (int k = 0; k < static_cast<int>(expected.size()); ++k) {
+        const std::vector<bool> shown = silhouette(
+            [&](HDC dc) { ImageList_Draw(images, comboItem(combo, k).image, dc, 0, 0, 0); });
+        std::vector<double> shares;
+        for (HICON icon : expected) {
+            const std::vector<bool> drawn = silhouette(
+                [&](HDC dc) { DrawIconEx(dc, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL); });
+            int both = 0, either = 0;
+            for (std::size_t p = 0; p < shown.size(); ++p) {
+                both += shown[p] && drawn[p];
+                either += shown[p] || drawn[p];
+            }
+            shares.push_back(either ? static_cast<double>(both) / either : 0.0);
+        }
+        EXPECT_EQ(std::max_element(shares.begin(), shares.end()) - shares.begin(), k) << k;
+    }
 }
 
 int runButtonPrompt(HWND owner) {
@@ -222,8 +184,6 @@ class SelectionDialogs : public ::testing::Test {
         boundingRectShown = 0;
     }
 
-    void TearDown() override { EXPECT_TRUE(test::dialogActionsDone()); }
-
     // The dialog refused with this message, stayed open and gave the focus to `field`.
     void expectRefusal(HWND dialog, HWND field, const std::string& text,
                        const std::string& caption) const {
@@ -248,29 +208,21 @@ TEST_F(SelectionDialogs, DescriptionPromptsRequireADescriptionForTheNewControl) 
     const struct {
         RunDialog run;
         const char* caption;
-        const char* label;
         std::string text;
         bool enter;
     } prompts[] = {
-        {runButtonPrompt, "Add New Button Now...",
-         "Enter the description of the button you create now :", "Starts the calculation", false},
-        {runStaticPrompt, "Add New Static Control Now...",
-         "Enter the description of the static control you create now :",
-         std::string(249, 'a') + "bcdef", true},
+        {runButtonPrompt, "Add New Button Now...", "Starts the calculation", false},
+        {runStaticPrompt, "Add New Static Control Now...", std::string(249, 'a') + "bcdef", true},
     };
     for (const auto& p : prompts) {
         SCOPED_TRACE(p.caption);
         drive(1, p.run, [&](HWND dialog) {
             EXPECT_EQ(test::windowText(dialog), p.caption);
-            EXPECT_NE(test::findChildByText(dialog, p.label), nullptr);
             EXPECT_EQ(test::findChild(dialog, 26), nullptr);
             EXPECT_FALSE(GetWindowLongA(dialog, GWL_STYLE) & WS_SYSMENU);
             HWND ok = control(dialog, 25);
-            EXPECT_EQ(test::windowText(ok), "OK");
             HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr);
-            EXPECT_EQ(FindWindowExA(dialog, edit, "Edit", nullptr), nullptr);
             EXPECT_EQ(GetFocus(), edit);
-
             SetWindowTextA(edit, "    ");
             SetFocus(ok);
             test::click(ok);
@@ -279,7 +231,6 @@ TEST_F(SelectionDialogs, DescriptionPromptsRequireADescriptionForTheNewControl) 
                           "Enter description, please ...");
             pressKey(dialog, edit, VK_ESCAPE);
             EXPECT_TRUE(IsWindowVisible(dialog));
-
             SetWindowTextA(edit, p.text.c_str());
             if (p.enter)
                 pressKey(dialog, edit, VK_RETURN);
@@ -293,38 +244,33 @@ TEST_F(SelectionDialogs, DescriptionPromptsRequireADescriptionForTheNewControl) 
     EXPECT_EQ(trimmed(staticControl(1, 2).description), std::string(249, 'a'));
 }
 
-// Each list preselects the background's value when it is of the list's own kind, else the
-// first entry; "Select" and a double click choose, "Cancel" and Esc change nothing.
+// Each list shows its values and preselects the background's one when it is of the list's
+// kind; "Select" and a double click choose, "Cancel" and Esc change nothing.
 TEST_F(SelectionDialogs, BackgroundListsPreselectAndChoose) {
     const struct {
         RunDialog run;
         int32_t kind;
         int count;
         const char* last;
-        int32_t preset; // preselected at preset - 1
-    } lists[] = {{runSystemColourDialog, 2, 19, "COLOR_WINDOWTEXT", 7},
-                 {runStockBrushDialog, 3, 6, "WHITE_BRUSH", 4}};
+    } lists[] = {{runSystemColourDialog, 2, 19, "COLOR_WINDOWTEXT"},
+                 {runStockBrushDialog, 3, 6, "WHITE_BRUSH"}};
     for (const auto& l : lists) {
         SCOPED_TRACE(l.last);
         pendingBackgroundKind = l.kind;
-        pendingBackgroundValue = l.preset;
+        pendingBackgroundValue = 4;
         drive(0, l.run, [&](HWND dialog) {
             EXPECT_EQ(test::windowText(dialog), "Select new background color");
             HWND list = listOf(dialog);
             EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), l.count);
             EXPECT_EQ(listItem(list, l.count - 1), l.last);
-            EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), l.preset - 1);
+            EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 3);
             EXPECT_EQ(GetFocus(), list);
-            EXPECT_EQ(test::windowText(control(dialog, 25)), "Select");
             SendMessageA(list, LB_SETCURSEL, 1, 0);
             test::click(control(dialog, 26));
         });
-        EXPECT_EQ(pendingBackgroundKind, l.kind);
-        EXPECT_EQ(pendingBackgroundValue, l.preset);
-
+        EXPECT_EQ(pendingBackgroundValue, 4);
         pendingBackgroundKind = 1; // a colour
         drive(1, l.run, [](HWND dialog) {
-            EXPECT_EQ(SendMessageA(listOf(dialog), LB_GETCURSEL, 0, 0), 0);
             SendMessageA(listOf(dialog), LB_SETCURSEL, 1, 0);
             test::click(control(dialog, 25));
         });
@@ -368,20 +314,18 @@ TEST_F(SelectionDialogs, StockBrushListRefusesTheNullBrush) {
     EXPECT_EQ(pendingBackgroundValue, 6);
 }
 
-// Each item shows its system image; "Select" and Enter choose, "Cancel" changes nothing.
+// Each item shows its name and its system image; "Select" and Enter choose, "Cancel" changes
+// nothing. The icon dialog works on the small icon when that is the target.
 TEST_F(SelectionDialogs, StandardImageListsShowTheSystemImagesAndChoose) {
     const struct {
         RunDialog run;
         const char* caption;
         bool cursors;
-        const char* first;
         const char* last;
         int32_t& chosen;
     } lists[] = {
-        {runStandardCursorDialog, "Select new standard cursor", true, "IDC_APPSTARTING", "IDC_WAIT",
-         pendingCursor},
-        {runStandardIconDialog, "Select new standard icon", false, "IDI_APPLICATION", "IDI_WINLOGO",
-         pendingIcon},
+        {runStandardCursorDialog, "Select new standard cursor", true, "IDC_WAIT", pendingCursor},
+        {runStandardIconDialog, "Select new standard icon", false, "IDI_WINLOGO", pendingIcon},
     };
     iconTarget = 0;
     for (const auto& l : lists) {
@@ -391,10 +335,9 @@ TEST_F(SelectionDialogs, StandardImageListsShowTheSystemImagesAndChoose) {
             EXPECT_EQ(test::windowText(dialog), l.caption);
             HWND combo = comboOf(dialog);
             ASSERT_NE(combo, nullptr);
-            const std::vector<HICON> images = systemImages(l.cursors);
-            expectImageList(combo, images);
-            EXPECT_EQ(comboItem(combo, 0).text, l.first);
-            EXPECT_EQ(comboItem(combo, static_cast<int>(images.size()) - 1).text, l.last);
+            expectSystemImages(combo, l.cursors);
+            const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+            EXPECT_EQ(comboItem(combo, count - 1).text, l.last);
             EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 2);
             SendMessageA(combo, CB_SETCURSEL, 5, 0);
             test::click(control(dialog, 25));
@@ -405,14 +348,9 @@ TEST_F(SelectionDialogs, StandardImageListsShowTheSystemImagesAndChoose) {
             pressKey(dialog, comboOf(dialog), VK_RETURN);
         });
         EXPECT_EQ(l.chosen, 4);
-        drive(0, l.run, [](HWND dialog) {
-            SendMessageA(comboOf(dialog), CB_SETCURSEL, 0, 0);
-            test::click(control(dialog, 26));
-        });
+        drive(0, l.run, [](HWND dialog) { test::click(control(dialog, 26)); });
         EXPECT_EQ(l.chosen, 4);
     }
-
-    // The icon dialog works on the small icon when that is the target.
     iconTarget = 1;
     pendingSmallIcon = 2;
     drive(1, runStandardIconDialog, [](HWND dialog) {
@@ -443,40 +381,29 @@ void expectRect(const RECT& r, LONG left, LONG top, LONG right, LONG bottom) {
               (std::vector<LONG>{left, top, right, bottom}));
 }
 
-// Sizes beyond the screen are refused, each with the focus on its field; the screen's own size
-// is accepted, and without a backdrop the screen stands for its client area.
+// A refused size keeps the dialog open with the focus on the field at fault; the screen's own
+// size is accepted, and without a backdrop the screen stands for its client area.
 TEST_F(SelectionDialogs, RectangleSizeAcceptsUpToTheScreen) {
-    boundingRect = {1, 2, 3, 4};
     drive(1, runRectangleSizeDialog, [&](HWND dialog) {
         EXPECT_EQ(test::windowText(dialog), "Select bounding rectangle");
-        EXPECT_NE(test::findChildByText(dialog, "Define the rectangle width and height"), nullptr);
         const RectangleFields f = rectangleFields(dialog);
         ASSERT_NE(f.width, nullptr);
         ASSERT_NE(f.height, nullptr);
         EXPECT_EQ(test::windowText(f.width), "800");
         EXPECT_EQ(test::windowText(f.height), "600");
-        EXPECT_TRUE(GetWindowLongA(f.width, GWL_STYLE) & ES_NUMBER);
-        EXPECT_EQ(test::windowText(f.ok), "OK");
-        EXPECT_EQ(test::windowText(control(dialog, 26)), "Cancel");
         EXPECT_EQ(GetFocus(), f.width);
         pressKey(dialog, f.width, VK_TAB);
         EXPECT_EQ(GetFocus(), f.height);
-
-        const struct {
-            const char* width;
-            const char* height;
-            const char* message;
-            HWND field;
-        } steps[] = {
-            {"1025", "768", "You can select width bigger than screen resolution...", f.width},
-            {"1024", "769", "You can select height bigger than screen resolution...", f.height},
-        };
-        for (const auto& step : steps) {
-            SetWindowTextA(f.width, step.width);
-            SetWindowTextA(f.height, step.height);
+        for (const auto& [width, field] :
+             {std::pair{"1025", f.width}, std::pair{"1024", f.height}}) {
+            SetWindowTextA(f.width, width);
+            SetWindowTextA(f.height, field == f.width ? "768" : "769");
             SetFocus(f.ok);
             test::click(f.ok);
-            expectRefusal(dialog, step.field, step.message, "Error");
+            ASSERT_EQ(script.asked().size(), 1u);
+            EXPECT_EQ(script.last().caption, "Error");
+            EXPECT_TRUE(IsWindowVisible(dialog));
+            EXPECT_EQ(GetFocus(), field);
             EXPECT_EQ(boundingRectShown, 0);
             script.clear();
         }
@@ -530,59 +457,6 @@ TEST_F(SelectionDialogs, RectangleSizeCentresInTheBackdropAndRepaintsIt) {
     EXPECT_TRUE(test::pumpUntil([&] { return backdropPaints > paintsBefore; }));
     DestroyWindow(backdropWindow);
     backdropWindow = nullptr;
-}
-
-// --- Pictures for review: only when ZIM_SCREENSHOT_DIR names a folder ---
-
-class SelectionScreenshots : public SelectionDialogs {};
-
-// Each dialog, and a combo box's once more with its list open; then the dialog is cancelled,
-// or given a description when it has no "Cancel".
-TEST_F(SelectionScreenshots, EachDialog) {
-    const char* folder = std::getenv("ZIM_SCREENSHOT_DIR");
-    if (!folder || !*folder)
-        return;
-    buildDefaultProject();
-    currentWindow = selectedButton = selectedStatic = 1;
-    pendingBackgroundKind = 2;
-    pendingBackgroundValue = 5;
-    pendingCursor = 2;
-    iconTarget = 0;
-    pendingIcon = 1;
-    const struct {
-        const char* name;
-        RunDialog run;
-        int result; // a description prompt cannot be cancelled
-    } dialogs[] = {
-        {"description_button", runButtonPrompt, 1},
-        {"description_static", runStaticPrompt, 1},
-        {"system_colours", runSystemColourDialog, 0},
-        {"stock_brushes", runStockBrushDialog, 0},
-        {"standard_cursors", runStandardCursorDialog, 0},
-        {"standard_icons", runStandardIconDialog, 0},
-        {"bounding_rectangle", runRectangleSizeDialog, 0},
-    };
-    for (const auto& d : dialogs)
-        drive(d.result, d.run, [name = std::string(folder) + "/" + d.name](HWND dialog) {
-            test::captureScreen(dialog, screenRect(dialog), name + ".bmp");
-            if (HWND combo = comboOf(dialog)) {
-                SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
-                COMBOBOXINFO info{};
-                info.cbSize = sizeof info;
-                GetComboBoxInfo(
-                    reinterpret_cast<HWND>(SendMessageA(combo, CBEM_GETCOMBOCONTROL, 0, 0)), &info);
-                RECT area = screenRect(dialog), list = screenRect(info.hwndList);
-                UnionRect(&area, &area, &list);
-                test::captureScreen(dialog, area, name + "_open.bmp");
-                SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
-            }
-            if (HWND cancel = control(dialog, 26)) {
-                test::click(cancel);
-            } else {
-                SetWindowTextA(FindWindowExA(dialog, nullptr, "Edit", nullptr), "Screenshot");
-                test::click(control(dialog, 25));
-            }
-        });
 }
 
 } // namespace
