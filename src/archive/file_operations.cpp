@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "archive/failure_message.h"
+#include "model/file_copy.h"
 #include "model/file_links.h"
 #include "model/name_path.h"
 
@@ -75,7 +76,7 @@ std::vector<fs::path> copyDirectoryFiles(const fs::path& from, const fs::path& t
             continue;
         }
         std::error_code ec;
-        fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing, ec);
+        copyFileOver(entry.path(), target, ec);
         if (ec)
             failures.add("Could not copy " + shownPath(entry.path()) + " to " + shownPath(target) +
                          because(ec));

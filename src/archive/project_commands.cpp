@@ -128,7 +128,7 @@ void removeMade(const std::vector<fs::path>& files, const fs::path& madeFolder,
 // The new project is made aside from the open one: the default project loaded into a copy,
 // renamed, and saved into its new folder. Only then does it become the open project, so a
 // failure leaves the open project, with its unsaved edits, as it was.
-CommandResult createNewProject(UserPrompts& ui, const DateSource& today) {
+CommandResult createNewProject(UserPrompts& ui, ProjectViews& views, const DateSource& today) {
     std::string chosen;
     if (ui.nameDialog(NameDialogKind::newProject, chosen) == 0)
         return tellAndReturn(ui, "Operation was cancelled...", createCaption,
@@ -168,11 +168,11 @@ CommandResult createNewProject(UserPrompts& ui, const DateSource& today) {
     projectDirectory = directory;
     projectUnsaved = 1;
     enterDirectory(directory, failures);
-    ui.refreshProjectView();
+    views.refreshProjectView();
     return closeCommand(ui, failures, createCaption);
 }
 
-CommandResult loadProject(UserPrompts& ui) {
+CommandResult loadProject(UserPrompts& ui, ProjectViews& views) {
     std::string chosen;
     if (ui.nameDialog(NameDialogKind::load, chosen) == 0)
         return tellAndReturn(ui, "Operation was canceled...", loadCaption,
@@ -200,8 +200,8 @@ CommandResult loadProject(UserPrompts& ui) {
     projectDirectory = directory;
     FileFailures failures;
     enterDirectory(projectDirectory, failures);
-    ui.refreshProjectView();
-    ui.rebuildStructureTree();
+    views.refreshProjectView();
+    views.rebuildStructureTree();
     return closeCommand(ui, failures, loadCaption);
 }
 
@@ -218,7 +218,7 @@ CommandResult saveInPlace(UserPrompts& ui, const std::string& name) {
 
 // The open project is renamed only once its new folder holds its saved file; a failure puts
 // back its name, date and description and takes away what the command copied.
-CommandResult saveProjectAs(UserPrompts& ui, const DateSource& today) {
+CommandResult saveProjectAs(UserPrompts& ui, ProjectViews& views, const DateSource& today) {
     std::string chosen;
     if (ui.nameDialog(NameDialogKind::save, chosen) == 0)
         return tellAndReturn(ui, "Operation was canceled...", saveCaption,
@@ -280,20 +280,21 @@ CommandResult saveProjectAs(UserPrompts& ui, const DateSource& today) {
     projectDirectory = targetDirectory;
     projectUnsaved = 0;
     enterDirectory(targetDirectory, failures);
-    ui.refreshProjectView();
+    views.refreshProjectView();
     return closeCommand(ui, failures, saveCaption);
 }
 
 } // namespace
 
-CommandResult projectCommand(int id, UserPrompts& ui, const DateSource& today) {
+CommandResult projectCommand(int id, UserPrompts& ui, ProjectViews& views,
+                             const DateSource& today) {
     switch (id) {
     case createNewProjectCommand:
-        return createNewProject(ui, today);
+        return createNewProject(ui, views, today);
     case loadProjectCommand:
-        return loadProject(ui);
+        return loadProject(ui, views);
     case saveProjectAsCommand:
-        return saveProjectAs(ui, today);
+        return saveProjectAs(ui, views, today);
     default:
         return CommandResult::notHandled;
     }

@@ -1,9 +1,11 @@
 // The project commands of the File view: create a new project, load a project from the
 // archive, save the open project under a name. Every question to the user goes through
-// UserPrompts, so the commands run the same with real dialogs and with a test's script.
+// UserPrompts and every refresh of a view through ProjectViews, so the commands run the same
+// with real dialogs and views and with a test's script.
 #pragma once
 
 #include "archive/created_date.h"
+#include "archive/project_views.h"
 #include "archive/user_prompts.h"
 
 namespace zim {
@@ -27,7 +29,9 @@ enum class CommandResult {
 
 // Runs command 1, 2 or 3; any other identifier is left to its own command and gives
 // notHandled. Between commands the current directory is projectDirectory, and every command
-// leaves it so. `today` gives the date that new and renamed projects record as created.
-CommandResult projectCommand(int id, UserPrompts& ui, const DateSource& today = systemDate);
+// leaves it so. A command that changes the open project refreshes `views`. `today` gives the
+// date that new and renamed projects record as created.
+CommandResult projectCommand(int id, UserPrompts& ui, ProjectViews& views,
+                             const DateSource& today = systemDate);
 
 } // namespace zim

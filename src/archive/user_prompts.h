@@ -1,6 +1,7 @@
 // What the archive and generator commands ask of the user, kept free of <windows.h> so the
 // commands run and are tested natively. The Win32 layer answers with real message boxes and
-// dialogs; tests answer from a script.
+// dialogs; tests answer from a script. Refreshing the views that show the Project is apart,
+// in ProjectViews.
 #pragma once
 
 #include <string>
@@ -37,12 +38,6 @@ class UserPrompts {
     // Runs a name dialog. Returns 0 when cancelled, 1 for a name not in the dialog's listing,
     // k + 2 for the listing entry at 0-based position k; the name goes into chosenName.
     virtual int nameDialog(NameDialogKind kind, std::string& chosenName) = 0;
-
-    // Shows the current Project in the File view: name, description, author, date and tree.
-    virtual void refreshProjectView() = 0;
-
-    // Rebuilds the structure tree of the Edit view.
-    virtual void rebuildStructureTree() = 0;
 };
 
 } // namespace zim

@@ -7,6 +7,7 @@
 #include "generator/button_action_source.h"
 #include "generator/resource_script.h"
 #include "generator/text_sink.h"
+#include "model/file_copy.h"
 #include "model/file_links.h"
 #include "model/name_path.h"
 #include "model/project_file.h"
@@ -36,7 +37,7 @@ std::string copyFile(const fs::path& from, const fs::path& to, const char* folde
     const std::string linked = linkedTarget(to);
     if (!linked.empty())
         return linked;
-    fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
+    copyFileOver(from, to, ec);
     return ec ? ec.message() : std::string();
 }
 

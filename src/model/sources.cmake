@@ -1,5 +1,6 @@
 list(APPEND ZIM_CORE_SOURCES
     model/default_project.cpp
+    model/file_copy.cpp
     model/program_state.cpp
     model/programming_error.cpp
     model/project.cpp

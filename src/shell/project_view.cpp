@@ -13,6 +13,7 @@
 #include "shell/project_view_layout.h"
 #include "shell/shell_prompts.h"
 #include "shell/shell_state.h"
+#include "shell/shell_views.h"
 #include "shell/structure_tree.h"
 
 namespace zim {
@@ -95,7 +96,7 @@ void onProjectCommand(int id) {
     case createNewProjectCommand:
     case loadProjectCommand:
     case saveProjectAsCommand:
-        projectCommand(id, shellPrompts());
+        projectCommand(id, shellPrompts(), shellViews());
         break;
     case generateProgramCommand:
         generateCommand(shellPrompts());

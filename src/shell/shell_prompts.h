@@ -1,5 +1,5 @@
 // The shell's answer to what the project commands ask of the user: message boxes through the
-// seam, the name dialogs, and refreshing the views that show the Project.
+// seam, and the name dialogs.
 #pragma once
 
 #include "archive/user_prompts.h"
@@ -10,8 +10,6 @@ class ShellPrompts : public UserPrompts {
   public:
     int ask(const std::string& text, const std::string& caption, unsigned flags) override;
     int nameDialog(NameDialogKind kind, std::string& chosenName) override;
-    void refreshProjectView() override;
-    void rebuildStructureTree() override;
 };
 
 // The prompts the shell hands to the project commands.

@@ -23,6 +23,7 @@ list(APPEND ZIM_WIN32_SOURCES
     shell/project_view.cpp
     shell/shell_animation.cpp
     shell/shell_prompts.cpp
+    shell/shell_views.cpp
     shell/startup.cpp
     shell/structure_pane.cpp
     shell/structure_tree.cpp

@@ -37,7 +37,8 @@ TEST(ArchiveDescriptionPreview, ShowsTheTrimmedDescriptionOfWholeProjectFilesOnl
     const std::vector<char> whole = readBytes(fileOf("Alpha"));
 
     // Cut before, inside and right after the description, and one byte short of the end.
-    for (std::size_t length : {0ul, 100ul, 300ul, 467ul, 468ul, 1436ul, whole.size() - 1}) {
+    for (std::size_t length :
+         std::vector<std::size_t>{0, 100, 300, 467, 468, 1436, whole.size() - 1}) {
         const std::string name = "Cut" + std::to_string(length);
         writeBytes(fileOf(name), {whole.begin(), whole.begin() + length});
         EXPECT_EQ(projectDescriptionPreview(name), "") << length;

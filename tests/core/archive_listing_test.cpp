@@ -18,7 +18,7 @@ using test::TempDir;
 // The directory's names as the C library's readdir returns them, without "." and "..".
 std::vector<std::string> readdirOrder(const fs::path& directory, bool withDotNames) {
     std::vector<std::string> names;
-    DIR* dir = opendir(directory.c_str());
+    DIR* dir = opendir(directory.string().c_str());
     while (dirent* entry = dir ? readdir(dir) : nullptr) {
         const std::string name = entry->d_name;
         if (name != "." && name != ".." && (withDotNames || name[0] != '.'))

@@ -67,13 +67,8 @@ TEST(ListWindows, AddsTheDefaultWindowToOneAndToNinetyNineWindowsButNotAHundredA
     EXPECT_EQ(windowRow(added),
               "Second Window Wnd_002 Wnd_002s Button_002_001 w2 Static_002_001 w2 owner 1/0");
     EXPECT_EQ(trimmed(added.cursorName), "Wnd_002");
-    EXPECT_EQ(added.width, 300);
-    EXPECT_EQ(added.imageCount, 0);
-    EXPECT_EQ(added.buttonCount, 1);
-    EXPECT_EQ(added.buttons[0].controlId, 1);
-    EXPECT_EQ(trimmed(added.buttons[0].description),
-              "Default window button. Purpose - start calculations...");
-    EXPECT_EQ(added.staticCount, 1);
+    EXPECT_EQ((std::vector<int32_t>{added.imageCount, added.buttonCount, added.staticCount}),
+              (std::vector<int32_t>{0, 1, 1}));
     EXPECT_EQ(folder.content("Button_002_001.bmp"), "template BUTTON_BITMAP.bmp");
     EXPECT_EQ(folder.content("Button_002_001.ico"), "template BUTTON_ICON.ico");
     EXPECT_EQ(folder.content("Static_002_001.bmp"), "template STATIC_BITMAP.bmp");
@@ -249,33 +244,6 @@ TEST(ListWindows, MovingWindowThreeUpSwapsFilesNumbersAndOwners) {
     p.program.windowCount = 1;
     EXPECT_EQ(planMoveWindow(p, folder.folders(), 1, MoveDirection::up).refusal().text,
               "There is no windows for moving...");
-}
-
-TEST(ListWindows, AFailureHalfwayThroughTheRenamesLeavesEveryFileWhereItWas) {
-    ListTestFolder folder;
-    Project& p = designWithWindows(folder, 4);
-    folder.put("Wnd_004s.ico", "4"); // window 3 has no small icon
-    const auto before = folder.names();
-    std::vector<std::string> contents;
-    for (const std::string& name : before)
-        contents.push_back(folder.content(name));
-    const auto windows = std::make_unique<Project>(p);
-
-    ListOperation operation = planDeleteWindow(p, folder.folders(), 2);
-    ASSERT_EQ(operation.status(), ListStatus::done);
-    fs::create_directory(folder.project() / "Wnd_003s.ico");
-    const ListResult result = operation.run();
-    ASSERT_EQ(result.status, ListStatus::failed);
-    EXPECT_TRUE(result.ownersCleared.empty());
-    ASSERT_FALSE(result.failures.empty());
-    EXPECT_NE(result.failures.list()[0].find("\"Wnd_003s.ico\" is in the way"), std::string::npos);
-
-    fs::remove(folder.project() / "Wnd_003s.ico");
-    EXPECT_EQ(folder.names(), before);
-    std::size_t k = 0;
-    for (const std::string& name : before)
-        EXPECT_EQ(folder.content(name), contents[k++]) << name;
-    EXPECT_EQ(std::memcmp(windows.get(), &p, sizeof(Project)), 0);
 }
 
 } // namespace

@@ -42,14 +42,6 @@ void expectState(const EditingSession& session, EditorState state, bool treeEnab
     EXPECT_EQ(e.structureTree, !editing && treeEnabled);
 }
 
-void expectViewState(const EditingSession& session, bool treeEnabled) {
-    expectState(session, EditorState::view, treeEnabled);
-}
-
-void expectEditState(const EditingSession& session) {
-    expectState(session, EditorState::edit);
-}
-
 TEST_F(EditorsSession, EveryObjectOpensInViewStateAndMarksTheProjectUnsaved) {
     const struct {
         int32_t code;
@@ -79,7 +71,7 @@ TEST_F(EditorsSession, EveryObjectOpensInViewStateAndMarksTheProjectUnsaved) {
         EXPECT_STREQ(session.title(), o.title);
         EXPECT_EQ(session.currentPage(), o.page);
         EXPECT_EQ(session.currentTab(), noTab);
-        expectViewState(session, true);
+        expectState(session, EditorState::view);
         EXPECT_EQ(session.enabling().tabControl, o.tabControl);
     }
 }
@@ -107,14 +99,14 @@ void expectWorkingCopyProtocol(EditingSession& session, Record& copy, Record& re
     EXPECT_TRUE(sameBytes(copy, record));
 
     EXPECT_EQ(session.edit(), StepResult::applied);
-    expectEditState(session);
+    expectState(session, EditorState::edit);
     EXPECT_TRUE(session.enabling().tabControl);
     setCaption(copy.text, "Changed");
     copy.x = 77;
     EXPECT_TRUE(sameBytes(record, original)) << "the record changes on Save only";
 
     EXPECT_EQ(session.restore(), StepResult::tabsReset);
-    expectViewState(session, true);
+    expectState(session, EditorState::view);
     EXPECT_FALSE(session.enabling().tabControl);
     EXPECT_TRUE(sameBytes(copy, original));
     EXPECT_TRUE(sameBytes(record, original));
@@ -124,19 +116,16 @@ void expectWorkingCopyProtocol(EditingSession& session, Record& copy, Record& re
     copy.width = 123;
     copy.hwnd = 99; // live slots travel with the record too
     EXPECT_EQ(session.save(), StepResult::applied);
-    expectViewState(session, true);
+    expectState(session, EditorState::view);
     EXPECT_TRUE(sameBytes(record, copy));
     EXPECT_EQ(shown(record.text), "Saved");
     EXPECT_TRUE(sameBytes(neighbour, neighbourBefore));
 }
 
-TEST_F(EditorsSession, ButtonEditRestoreAndSaveGoThroughTheWorkingCopy) {
+TEST_F(EditorsSession, ButtonAndStaticEditsGoThroughTheWorkingCopy) {
     window(1).buttonCount = 2;
     button(1, 2) = button(1, 1);
     expectWorkingCopyProtocol(session, buttonCopy, button(1, 2), button(1, 1), buttonCode(1, 2));
-}
-
-TEST_F(EditorsSession, StaticEditRestoreAndSaveGoThroughTheWorkingCopy) {
     window(1).staticCount = 2;
     staticControl(1, 2) = staticControl(1, 1);
     expectWorkingCopyProtocol(session, staticCopy, staticControl(1, 1), staticControl(1, 2),
@@ -150,12 +139,12 @@ TEST_F(EditorsSession, PagesWithoutWorkingCopyLeaveTheProjectToTheirOwnSave) {
         SCOPED_TRACE(code);
         ASSERT_TRUE(session.open(code));
         EXPECT_EQ(session.edit(), StepResult::applied);
-        expectEditState(session);
+        expectState(session, EditorState::edit);
         EXPECT_EQ(session.restore(), StepResult::applied);
-        expectViewState(session, true);
+        expectState(session, EditorState::view);
         session.edit();
         EXPECT_EQ(session.save(), StepResult::applied);
-        expectViewState(session, true);
+        expectState(session, EditorState::view);
     }
     EXPECT_TRUE(sameBytes(project(), *before));
     EXPECT_EQ(buttonCopy.x, 4242);
@@ -170,7 +159,7 @@ TEST_F(EditorsSession, StepsOutOfTurnChangeNothing) {
     EXPECT_EQ(buttonCopy.x, 500);
     session.edit();
     EXPECT_EQ(session.edit(), StepResult::ignored);
-    expectEditState(session);
+    expectState(session, EditorState::edit);
 
     session.close();
     EXPECT_EQ(session.edit(), StepResult::ignored);
@@ -192,7 +181,7 @@ TEST_F(EditorsSession, SwitchingButtonTabsInEditStateLosesNothing) {
     EXPECT_EQ(session.currentTab(), 4);
     EXPECT_EQ(session.showTab(0), EditorPage::classicButtonBasic);
     EXPECT_EQ(buttonCopy.y, 321);
-    expectEditState(session);
+    expectState(session, EditorState::edit);
     session.save();
     EXPECT_EQ(button(1, 1).y, 321);
     EXPECT_EQ(session.currentTab(), 0) << "Save keeps the page on show";
@@ -220,17 +209,17 @@ TEST_F(EditorsSession, KindChangeReachesTheProjectOnlyThroughSave) {
     // The current kind and the kinds that cannot be chosen keep the edit as it is.
     EXPECT_EQ(session.chooseKind(classicButtonRadio), StepResult::ignored);
     EXPECT_EQ(session.chooseKind(zimDrawnButtonRadio), StepResult::ignored);
-    expectEditState(session);
+    expectState(session, EditorState::edit);
     EXPECT_EQ(session.currentTab(), 1);
     EXPECT_EQ(session.chooseKind(windowsDrawnButtonRadio), StepResult::tabsReset);
-    expectViewState(session, false); // the tree waits for Save or Restore
+    expectState(session, EditorState::view, false); // the tree waits for Save or Restore
     EXPECT_EQ(session.currentTab(), noTab);
     EXPECT_EQ(session.tabs().size(), 4u);
     EXPECT_EQ(button(1, 1).kind, 0);
 
     session.edit();
     session.save();
-    expectViewState(session, true);
+    expectState(session, EditorState::view);
     EXPECT_EQ(button(1, 1).kind, 1);
     EXPECT_EQ(button(1, 1).buttonStyles[11], 1); // BS_BITMAP
 }
@@ -239,7 +228,7 @@ TEST_F(EditorsSession, OwnerDrawnThenRestoreGivesBackTheClassicButton) {
     const ButtonControl original = button(1, 1);
     ASSERT_TRUE(session.open(buttonCode(1, 1)));
     EXPECT_EQ(session.chooseKind(windowsDrawnButtonRadio), StepResult::tabsReset);
-    expectViewState(session, true); // changed in view state: the tree stays usable
+    expectState(session, EditorState::view); // changed in view state: the tree stays usable
     session.edit();
     EXPECT_EQ(session.restore(), StepResult::tabsReset);
     EXPECT_TRUE(sameBytes(buttonCopy, original));
@@ -247,22 +236,6 @@ TEST_F(EditorsSession, OwnerDrawnThenRestoreGivesBackTheClassicButton) {
     ASSERT_EQ(session.tabs().size(), 2u);
     EXPECT_TRUE(session.kindRadios()[0].checked);
     EXPECT_FALSE(session.kindRadios()[1].checked);
-}
-
-TEST_F(EditorsSession, ButtonOfAKindDrawnElsewhereShowsOwnerDrawnCheckedAndNoTabs) {
-    for (int32_t kind : {2, 3}) {
-        button(1, 1).kind = kind;
-        ASSERT_TRUE(session.open(buttonCode(1, 1)));
-        EXPECT_TRUE(session.tabs().empty()) << kind;
-        const std::vector<KindRadio> radios = session.kindRadios();
-        ASSERT_EQ(radios.size(), 4u);
-        EXPECT_FALSE(radios[0].checked);
-        EXPECT_TRUE(radios[1].checked);
-        EXPECT_FALSE(radios[2].checked || radios[2].enabled);
-        EXPECT_FALSE(radios[3].checked || radios[3].enabled);
-    }
-    EXPECT_TRUE(session.open(programCode));
-    EXPECT_TRUE(session.kindRadios().empty());
 }
 
 } // namespace

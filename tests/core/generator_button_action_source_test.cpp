@@ -78,71 +78,16 @@ std::string staticBlock(int w, int s, const std::string& caption, const std::str
            line(0, "!\t\tcall WriteIntegerToZIMStaticUnFormatted(" + ws + ",value)");
 }
 
-TEST(ButtonActionSource, OneWindowWithoutButtonsOrStaticsIsSixteenLines) {
-    startProject("Empty");
-    window(1).buttonCount = 0;
-    window(1).staticCount = 0;
-    EXPECT_EQ(generated(), header + " \t\tcase(1)\r\n"
-                                    " \t\t\tselect case(ButtonNumber)\r\n"
-                                    " \t\t\tend select\r\n"
-                                    " \tend select\r\n"
-                                    " return\r\n"
-                                    " end\r\n");
-}
-
 TEST(ButtonActionSource, TheDefaultProjectHasOneButtonBranchAndOneStaticInTheAppendix) {
     startProject("Default project");
     EXPECT_EQ(generated(),
-              header +
-                  " \t\tcase(1)\r\n"
-                  " \t\t\tselect case(ButtonNumber)\r\n"
-                  " \t\t\t\tcase(1)\r\n"
-                  " \t\t\t\t" +
-                  dashes56 +
-                  "\r\n"
-                  " \t\t\t\t!  Put here your handler/subroutine for button #1\r\n"
-                  " \t\t\t\t!  Button capture:\r\n"
-                  " \t\t\t\t!  <<Start>>\r\n"
-                  " \t\t\t\t!  Button description:\r\n"
-                  " \t\t\t\t!  == Default window button. Purpose - start calculations...\r\n"
-                  " \t\t\t\t!  == \r\n"
-                  " \t\t\t\t!  == \r\n"
-                  " \t\t\t\t!\r\n"
-                  " \t\t\t\t" +
-                  dashes56 +
-                  "\r\n"
-                  " \t\t\tend select\r\n"
-                  " \tend select\r\n"
-                  " return\r\n"
-                  " end\r\n"
-                  " " +
-                  equals67 +
-                  "\r\n"
-                  " ! Also you have static control(s) in your program.\r\n"
-                  " ! \r\n"
-                  " " +
-                  dashes48 +
-                  "\r\n"
-                  " !  Window #1 Static #1\r\n"
-                  " !  Static control capture:\r\n"
-                  " !  <<Text Static Control>>\r\n"
-                  " !  Static control description:\r\n"
-                  " !  == Standard Text Static Control...\r\n"
-                  " !  == \r\n"
-                  " !  == \r\n"
-                  " !\r\n"
-                  " !  You can use the next functions for control management :\r\n"
-                  " !\t\tcall SetZIMStaticCaption(1,1,text_string)\r\n"
-                  " !\t\tcall ClearZIMStaticCaption(1,1)\r\n"
-                  " !\t\tcall WriteRealToZIMStaticAsFormatted(1,1,value,fmt_string)\r\n"
-                  " !\t\tcall WriteRealToZIMStaticUnFormatted(1,1,value)\r\n"
-                  " !\t\tcall WriteDRealToZIMStaticAsFormatted(1,1,value,fmt_string)\r\n"
-                  " !\t\tcall WriteDRealToZIMStaticUnFormatted(1,1,value)\r\n"
-                  " !\t\tcall WriteIntegerToZIMStaticAsFormatted(1,1,value,fmt_string)\r\n"
-                  " !\t\tcall WriteIntegerToZIMStaticUnFormatted(1,1,value)\r\n"
-                  " !\r\n"
-                  " " +
-                  equals67 + "\r\n");
+              header + line(2, "case(1)") + line(3, "select case(ButtonNumber)") +
+                  buttonBlock(1, "Start", "Default window button. Purpose - start calculations...",
+                              "", "") +
+                  line(3, "end select") + ending + line(0, equals67) +
+                  line(0, "! Also you have static control(s) in your program.") + line(0, "! ") +
+                  staticBlock(1, 1, "Text Static Control", "Standard Text Static Control...") +
+                  line(0, "!") + line(0, equals67));
 }
 
 TEST(ButtonActionSource, ButtonsRepeatCaptionsDescriptionsAndActionsGroupBoxesAreLeftOut) {

@@ -235,12 +235,5 @@ TEST(ResourceScript, LongNamesAreWrittenWholeAndStayApartFromTheirType) {
     EXPECT_EQ(script.copies[2].file, "A_name_of_twenty_six_chars.bmp");
 }
 
-TEST(ResourceScript, AResourceLineHasFourBlankPaddedColumns) {
-    EXPECT_EQ(resourceLine("GUI_DATA", "ZIMFILE", "ZIM_GUI.zim"),
-              R"(GUI_DATA                ZIMFILE DISCARDABLE     "ZIM_GUI.zim"                 )");
-    EXPECT_EQ(resourceLine("", "ICON", ".ico"),
-              R"(                        ICON    DISCARDABLE     ".ico"                        )");
-}
-
 } // namespace
 } // namespace zim

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <sstream>
-#include <sys/wait.h>
 
 #include "generator_test_project.h"
 #include "model/project_file.h"
@@ -53,15 +51,15 @@ class ZimtoolGenerate : public ::testing::Test {
     const fs::path out = temp / "out" / "Demo";
 };
 
+// The project is loaded from its folder, named by it unless --name says otherwise, and
+// generated with the libraries beside the tool unless --libraries names others.
 TEST_F(ZimtoolGenerate, GeneratesAsTheDesignerDoesAndExitsWithZero) {
-    setText(project().program.applicationName, "Something else");
     const ToolRun run = zimtool({"generate", projectFolder.string() + "/", out.string()});
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(readBytes(out / "ZIM_GUI.zim"), readBytes(projectFolder / "Demo.zim"));
     EXPECT_EQ(readBytes(out / "ZIM.lib"), bytesOf("ZIM.lib"));
     EXPECT_EQ(readBytes(out / "Wallpaper.bmp"), bytesOf("wallpaper"));
-    EXPECT_TRUE(fs::exists(out / "Demo.rc"));
     const std::vector<char> source = readBytes(out / "ZIM_ButtonDefinedAction.f90");
     EXPECT_NE(std::string(source.begin(), source.end()).find("!  <<Start>>"), std::string::npos);
 
@@ -74,44 +72,39 @@ TEST_F(ZimtoolGenerate, GeneratesAsTheDesignerDoesAndExitsWithZero) {
     EXPECT_FALSE(fs::exists(other / "Demo.rc"));
 }
 
-TEST_F(ZimtoolGenerate, FilesThatCouldNotBeCopiedGiveExitCodeTwo) {
+// Exit code 2 lists the files that could not be copied; 1 is a project, name or folder that
+// cannot be used, and nothing is generated.
+TEST_F(ZimtoolGenerate, FailuresGiveTheirExitCodesAndMessages) {
     fs::remove(libraries / "ZIM.lib");
     fs::remove(projectFolder / "Wallpaper.bmp");
-    const ToolRun run = zimtool({"generate", projectFolder.string(), out.string()});
+    ToolRun run = zimtool({"generate", projectFolder.string(), out.string()});
     EXPECT_EQ(run.code, 2);
     EXPECT_EQ(run.err, "zimtool: ZIM.lib could not be copied: not found in the LIBRARIES folder\n"
                        "zimtool: Wallpaper.bmp could not be copied: not found in the project's "
                        "folder\n");
     EXPECT_TRUE(fs::exists(out / "Demo.rc"));
 
-    // Another libraries folder than the one beside the tool.
-    EXPECT_EQ(zimtool({"generate", projectFolder.string(), out.string(), "--libraries",
-                       (temp / "nowhere").string()})
-                  .code,
-              2);
-}
-
-TEST_F(ZimtoolGenerate, AProjectOrFolderThatCannotBeUsedGivesExitCodeOne) {
-    ToolRun run = zimtool({"generate", (temp / "Projects" / "Missing").string(), out.string()});
-    EXPECT_EQ(run.code, 1);
-    EXPECT_NE(run.err.find("Missing.zim"), std::string::npos) << run.err;
-    EXPECT_FALSE(fs::exists(out));
-
-    run = zimtool({"generate", projectFolder.string(), out.string(), "--name", "CON"});
-    EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.err, "zimtool: the name <<CON>> can't be used: it is the name of a device\n");
-    EXPECT_FALSE(fs::exists(out));
-
     writeBytes(temp / "file", bytesOf("not a folder"));
-    run = zimtool({"generate", projectFolder.string(), (temp / "file").string()});
-    EXPECT_EQ(run.code, 1);
-    EXPECT_NE(run.err.find("could not be made"), std::string::npos) << run.err;
-
-    // A folder named like the resource script keeps the script from being written.
-    fs::create_directories(out / "Demo.rc");
-    run = zimtool({"generate", projectFolder.string(), out.string()});
-    EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.err.rfind("zimtool: Demo.rc could not be written: ", 0), 0u) << run.err;
+    fs::remove(out / "Demo.rc");
+    fs::create_directories(out / "Demo.rc"); // keeps the script from being written
+    const struct {
+        std::vector<std::string> args;
+        std::string err;
+    } unusable[] = {
+        {{(temp / "Projects" / "Missing").string(), (temp / "new").string()}, "Missing.zim"},
+        {{projectFolder.string(), (temp / "new").string(), "--name", "CON"},
+         "zimtool: the name <<CON>> can't be used: it is the name of a device\n"},
+        {{projectFolder.string(), (temp / "file").string()}, "could not be made"},
+        {{projectFolder.string(), out.string()}, "zimtool: Demo.rc could not be written: "},
+    };
+    for (const auto& [args, err] : unusable) {
+        std::vector<std::string> line{"generate"};
+        line.insert(line.end(), args.begin(), args.end());
+        run = zimtool(line);
+        EXPECT_EQ(run.code, 1) << err;
+        EXPECT_NE(run.err.find(err), std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(fs::exists(temp / "new"));
 }
 
 // An output folder from an earlier run may hold links; the files are never written through
@@ -119,13 +112,14 @@ TEST_F(ZimtoolGenerate, AProjectOrFolderThatCannotBeUsedGivesExitCodeOne) {
 TEST_F(ZimtoolGenerate, GeneratedAndCopiedFilesAreNeverWrittenThroughLinks) {
     fs::create_directories(out);
     writeBytes(temp / "victim", bytesOf("victim"));
-    for (const char* file :
-         {"Demo.rc", "ZIM.lib", "Wallpaper.bmp", "ZIM_GUI.zim", "ZIM_ButtonDefinedAction.f90"})
-        fs::create_symlink(temp / "victim", out / file);
+    const char* files[] = {"Demo.rc", "ZIM.lib", "Wallpaper.bmp", "ZIM_GUI.zim",
+                           "ZIM_ButtonDefinedAction.f90"};
+    for (const char* file : files)
+        if (!test::makeLink(temp / "victim", out / file))
+            GTEST_SKIP() << "this system does not let the tests make links";
     const ToolRun run = zimtool({"generate", projectFolder.string(), out.string()});
     EXPECT_EQ(run.code, 1);
-    for (const char* file :
-         {"Demo.rc", "ZIM.lib", "Wallpaper.bmp", "ZIM_GUI.zim", "ZIM_ButtonDefinedAction.f90"})
+    for (const char* file : files)
         EXPECT_NE(run.err.find(std::string("zimtool: ") + file + " could not be"),
                   std::string::npos)
             << file << ": " << run.err;
@@ -144,20 +138,6 @@ TEST_F(ZimtoolGenerate, BadCommandLinesShowTheUsage) {
                                "[--libraries DIR]"),
                   std::string::npos);
     }
-}
-
-TEST_F(ZimtoolGenerate, TheProgramReturnsTheExitCodes) {
-    const std::string command = "\"" + std::string(ZIMTOOL_PATH) + "\" generate \"" +
-                                projectFolder.string() + "\" \"" + out.string() + "\"";
-    auto exitCode = [](int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; };
-    EXPECT_EQ(
-        exitCode(std::system((command + " --libraries \"" + libraries.string() + "\"").c_str())),
-        0);
-    fs::remove(libraries / "MSImg32.Lib");
-    EXPECT_EQ(exitCode(std::system(
-                  (command + " --libraries \"" + libraries.string() + "\" 2>/dev/null").c_str())),
-              2);
-    EXPECT_EQ(exitCode(std::system((command + " --name \"a:b\" 2>/dev/null").c_str())), 1);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "live/image_drawing.h"
 #include "live_test_print.h"
@@ -103,18 +104,14 @@ TEST(LiveImageDrawing, WallpaperAndBackgroundImageGiveTheSameDescription) {
     std::copy(area, area + 4, image.drawingArea);
 
     for (const ImageDrawing& d : {drawingOf(wallpaper), drawingOf(image)}) {
-        EXPECT_EQ(d.bitmapName, "Wallpaper");
-        EXPECT_TRUE(d.fromResource);
-        EXPECT_EQ(d.placement, placeMoved);
-        EXPECT_FALSE(d.useImageSize);
-        EXPECT_EQ(d.areaSize, (PixelSize{120, 80}));
-        EXPECT_EQ(d.corner, (PixelPoint{11, 22}));
-        EXPECT_EQ(d.fill, fillBottomLeft);
-        EXPECT_TRUE(d.transparent);
-        EXPECT_EQ(d.transparentColour, 0x00FFFFFF);
-        EXPECT_TRUE(d.framed);
-        EXPECT_EQ(d.frameColour, 0x0000FFFF);
-        EXPECT_EQ(d.frameBorder, (PixelSize{3, 5}));
+        std::ostringstream shown;
+        shown << d.bitmapName << " " << d.fromResource << " " << d.placement << " "
+              << d.useImageSize << " " << d.areaSize.width << "x" << d.areaSize.height << " "
+              << d.corner.x << "," << d.corner.y << " " << d.fill << " " << d.transparent << " "
+              << d.transparentColour << " " << d.framed << " " << d.frameColour << " "
+              << d.frameBorder.width << "x" << d.frameBorder.height;
+        EXPECT_EQ(shown.str(), "Wallpaper 1 " + std::to_string(placeMoved) + " 0 120x80 11,22 " +
+                                   std::to_string(fillBottomLeft) + " 1 16777215 1 65535 3x5");
         EXPECT_EQ(d.drawingArea, (PixelRect{1, 2, 301, 402}));
     }
 

@@ -7,13 +7,6 @@
 namespace zim {
 namespace {
 
-TEST(ShellProjectViewLayout, CommandButtonsDownTheLeftEdge) {
-    const ProjectViewLayout layout = projectViewLayout(1004, 674);
-    const int tops[] = {5, 60, 115, 170, 225};
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(layout.buttons[i], (LayoutBox{5, tops[i], 185, 50})) << "button " << i + 1;
-}
-
 // At the main window's size and at a larger one, every control lies inside the view, the
 // panel lies right of the buttons, and nothing overlaps except a group box and its value.
 TEST(ShellProjectViewLayout, PanelFitsWithoutOverlaps) {

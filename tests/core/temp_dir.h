@@ -1,4 +1,4 @@
-// A fresh temporary directory per test, removed afterwards.
+// A fresh temporary directory per test, removed afterwards, and small file helpers.
 #pragma once
 
 #include <filesystem>
@@ -6,6 +6,12 @@
 #include <random>
 #include <string>
 #include <vector>
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
 
 namespace zim::test {
 
@@ -31,7 +37,30 @@ class TempDir {
     std::filesystem::path path_;
 };
 
-inline std::vector<char> bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
+inline constexpr const char* cannotMakeLinks = "this system cannot make links";
+
+// Makes `link` a symbolic link to `target` (a folder link when `target` is a folder); false
+// where the system cannot make links: Windows without the right to, and Wine, which answers
+// success without making one.
+inline bool makeLink(const std::filesystem::path& target, const std::filesystem::path& link) {
+#ifdef _WIN32
+    const DWORD flags = (std::filesystem::is_directory(target) ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0) |
+                        SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE;
+    return CreateSymbolicLinkW(link.c_str(), target.c_str(), flags) &&
+           GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES;
+#else
+    std::error_code ec;
+    if (std::filesystem::is_directory(target))
+        std::filesystem::create_directory_symlink(target, link, ec);
+    else
+        std::filesystem::create_symlink(target, link, ec);
+    return !ec;
+#endif
+}
+
+inline std::vector<char> bytesOf(const std::string& text) {
+    return {text.begin(), text.end()};
+}
 
 inline std::vector<char> readBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

@@ -4,6 +4,9 @@
 
 #include <cstdlib>
 #include <sstream>
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
 
 #include "model/project_file.h"
 #include "temp_dir.h"
@@ -37,27 +40,14 @@ TEST(Zimtool, WritesChecksAndDumpsTheDefaultProject) {
     const ToolRun dump = zimtool({"dump", file});
     ASSERT_EQ(dump.code, 0) << dump.err;
     const std::string& json = dump.out;
-    EXPECT_TRUE(contains(json, "\"version\": \"3.01\""));
-    EXPECT_TRUE(contains(json, "\"applicationName\": \"Default project\""));
-    EXPECT_TRUE(contains(json, "\"created\": \"01 December 2001\""));
-    EXPECT_TRUE(contains(json, "\"frameColour\": \"#FFFF00\""));
-    EXPECT_TRUE(contains(json, "\"transparentColour\": \"#FFFFFF\""));
-    EXPECT_TRUE(contains(json, "\"drawingArea\": [100, 100, 500, 500]"));
-    EXPECT_TRUE(contains(json, "\"imageFile\": \"Wallpaper\""));
-    EXPECT_TRUE(contains(json, "\"title\": \"First Application Window\""));
-    EXPECT_TRUE(contains(json, "\"classStyles\": [\"CS_HREDRAW\", \"CS_OWNDC\", \"CS_SAVEBITS\", "
-                               "\"CS_VREDRAW\"]"));
-    EXPECT_TRUE(contains(json, "\"windowStyles\": [\"WS_CAPTION\", \"WS_CLIPSIBLINGS\", "
-                               "\"WS_SYSMENU\", \"WS_VISIBLE\"]"));
-    EXPECT_TRUE(contains(json, "\"buttonStyles\": [\"BS_PUSHBUTTON\", \"BS_CENTER\", "
-                               "\"BS_VCENTER\"]"));
-    EXPECT_TRUE(contains(json, "\"staticStyles\": [\"SS_CENTER\"]"));
-    EXPECT_TRUE(contains(json, "\"images\": []"));
-    EXPECT_TRUE(contains(json, "\"text\": \"Start\""));
-    EXPECT_TRUE(contains(json, "\"pitchAndFamily\": 34"));
-    EXPECT_TRUE(contains(json, "\"faceName\": \"Arial\""));
-    EXPECT_TRUE(contains(json, "\"backgroundValue\": 65280"));
-    EXPECT_TRUE(contains(json, "\"reservedRect\": [10, 0, 40, 20]"));
+    // One item of each kind the dump writes: trimmed text, caption up to its zero, colour as
+    // #RRGGBB, byte as a number, number list, style names, empty record list.
+    for (const char* item :
+         {"\"applicationName\": \"Default project\"", "\"text\": \"Start\"",
+          "\"frameColour\": \"#FFFF00\"", "\"pitchAndFamily\": 34",
+          "\"drawingArea\": [100, 100, 500, 500]", "\"staticStyles\": [\"SS_CENTER\"]",
+          "\"images\": []", "\"buttonStyles\": [\"BS_PUSHBUTTON\", \"BS_CENTER\", \"BS_VCENTER\"]"})
+        EXPECT_TRUE(contains(json, item)) << item;
 }
 
 TEST(Zimtool, RefusesBadFilesAndBadCommandLines) {
@@ -74,14 +64,27 @@ TEST(Zimtool, RefusesBadFilesAndBadCommandLines) {
     EXPECT_TRUE(contains(zimtool({}).err, "usage: zimtool"));
 }
 
+// The built program, run as a shell runs it with its error output discarded: its exit code.
+int exitCodeOf(const std::vector<std::string>& args) {
+    std::string line = "\"" + std::filesystem::path(ZIMTOOL_PATH).make_preferred().string() + "\"";
+    for (const std::string& arg : args)
+        line += " \"" + arg + "\"";
+#ifdef _WIN32
+    // cmd /c takes away the first and the last quote of a line that starts with one.
+    return std::system(("\"" + line + " 2>NUL\"").c_str());
+#else
+    const int status = std::system((line + " 2>/dev/null").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+}
+
 TEST(Zimtool, TheProgramReturnsTheCommandsExitCodes) {
     test::TempDir dir;
     const std::string file = (dir / "d.zim").string();
-    const std::string tool = ZIMTOOL_PATH;
-    EXPECT_EQ(std::system(("\"" + tool + "\" default \"" + file + "\"").c_str()), 0);
-    EXPECT_EQ(std::system(("\"" + tool + "\" check \"" + file + "\"").c_str()), 0);
-    EXPECT_NE(std::system(("\"" + tool + "\" check \"" + file + ".none\" 2>/dev/null").c_str()),
-              0);
+    EXPECT_EQ(exitCodeOf({"default", file}), 0);
+    EXPECT_EQ(exitCodeOf({"check", file}), 0);
+    EXPECT_EQ(exitCodeOf({"check", file + ".none"}), 1);
+    EXPECT_EQ(exitCodeOf({"generate", file}), 2);
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <vector>
 
@@ -13,69 +11,135 @@ namespace zim::test {
 
 namespace {
 
-std::deque<std::function<void(HWND)>> pendingActions;
-HHOOK activationHook = nullptr;
-HWND dialogToDrive = nullptr;
-// The dialog each pending timer was set for: a timer left over from a dialog that is gone
-// must never act on a later one.
-std::map<UINT_PTR, HWND> timerDialogs;
+constexpr UINT actionDelayMs = 10;     // the dialog's loop runs the action once it idles
+constexpr UINT answerTimeoutMs = 2000; // how long a dialog may wait for its answer
 
+// A dialog this thread activated, with the one timer that acts on it: its planned action, or
+// the guard that closes it when it stays unanswered. A timer belongs to its dialog only, so a
+// timer left over from a dialog that is gone never acts on a later one.
+struct GuardedDialog {
+    unsigned order = 0;               // activation order: the highest open one is innermost
+    std::function<void(HWND)> action; // planned, not yet run
+    bool acting = false;              // its action is running
+    UINT_PTR timer = 0;
+};
+
+std::deque<std::function<void(HWND)>> plannedActions;
+std::map<HWND, GuardedDialog> dialogs;
+std::map<UINT_PTR, HWND> timerDialogs;
+unsigned activations = 0;
+HHOOK dialogHook = nullptr;
+
+void arm(HWND dialog, UINT delay, TIMERPROC act) {
+    GuardedDialog& guarded = dialogs[dialog];
+    if (guarded.timer) {
+        KillTimer(nullptr, guarded.timer);
+        timerDialogs.erase(guarded.timer);
+    }
+    // A thread timer is dispatched by whatever loop runs, the dialog's own modal loop too.
+    guarded.timer = SetTimer(nullptr, 0, delay, act);
+    timerDialogs[guarded.timer] = dialog;
+}
+
+// The open dialog a timer was set for, once; null for a timer whose dialog is gone.
 HWND takeTimerDialog(UINT_PTR timer) {
     KillTimer(nullptr, timer);
-    const auto it = timerDialogs.find(timer);
-    HWND dialog = it == timerDialogs.end() ? nullptr : it->second;
-    if (it != timerDialogs.end())
-        timerDialogs.erase(it);
-    return dialog == dialogToDrive && IsWindow(dialog) ? dialog : nullptr;
+    const auto owner = timerDialogs.find(timer);
+    if (owner == timerDialogs.end())
+        return nullptr;
+    HWND dialog = owner->second;
+    timerDialogs.erase(owner);
+    const auto guarded = dialogs.find(dialog);
+    if (guarded == dialogs.end() || guarded->second.timer != timer)
+        return nullptr;
+    guarded->second.timer = 0;
+    return IsWindow(dialog) ? dialog : nullptr;
 }
 
-// A modal dialog that no test planned for would wait for a user forever: end it and fail.
-void CALLBACK closeUnexpectedDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    if (!takeTimerDialog(timer))
+// Whether no dialog activated after this one is still open: then the running loop is its own.
+bool isInnermost(HWND dialog) {
+    const unsigned order = dialogs[dialog].order;
+    for (const auto& [other, guarded] : dialogs)
+        if (guarded.order > order && IsWindow(other))
+            return false;
+    return true;
+}
+
+void CALLBACK closeUnanswered(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = takeTimerDialog(timer);
+    if (!dialog)
         return;
-    HWND owner = GetWindow(dialogToDrive, GW_OWNER);
-    if (!owner || IsWindowEnabled(owner))
-        return; // a modeless dialog
-    char caption[256] = {};
-    GetWindowTextA(dialogToDrive, caption, sizeof caption);
-    ADD_FAILURE() << "an unexpected modal dialog \"" << caption << "\" was closed";
-    EndDialog(dialogToDrive, 0);
-}
-
-void CALLBACK runPendingAction(HWND, UINT, UINT_PTR timer, DWORD) {
-    if (!takeTimerDialog(timer) || pendingActions.empty())
+    if (dialogs[dialog].acting || !isInnermost(dialog)) {
+        arm(dialog, answerTimeoutMs, closeUnanswered); // a dialog above it is answered first
         return;
-    auto action = std::move(pendingActions.front());
-    pendingActions.pop_front();
-    action(dialogToDrive);
+    }
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    if (owner && IsWindowEnabled(owner))
+        return; // modeless: nobody waits for it
+    ADD_FAILURE() << "the dialog \"" << windowText(dialog)
+                  << "\" was left unanswered, so the test closed it";
+    EndDialog(dialog, 0);
 }
 
-bool isDialog(HWND window) {
+void CALLBACK runPlannedAction(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = takeTimerDialog(timer);
+    if (!dialog)
+        return;
+    const std::function<void(HWND)> action = std::move(dialogs[dialog].action);
+    dialogs[dialog].acting = true;
+    action(dialog);
+    const auto guarded = dialogs.find(dialog);
+    if (guarded == dialogs.end())
+        return; // the action destroyed it
+    guarded->second.acting = false;
+    arm(dialog, answerTimeoutMs, closeUnanswered);
+}
+
+bool isTopLevelDialog(HWND window) {
     char name[16] = {};
     GetClassNameA(window, name, sizeof name);
-    return std::string(name) == "#32770";
+    return std::string(name) == "#32770" && !(GetWindowLongA(window, GWL_STYLE) & WS_CHILD);
 }
 
-LRESULT CALLBACK watchActivation(int code, WPARAM wParam, LPARAM lParam) {
+void forget(HWND window) {
+    const auto guarded = dialogs.find(window);
+    if (guarded == dialogs.end())
+        return;
+    if (guarded->second.action)
+        ADD_FAILURE() << "the dialog \"" << windowText(window)
+                      << "\" closed before the test's action on it ran";
+    KillTimer(nullptr, guarded->second.timer);
+    timerDialogs.erase(guarded->second.timer);
+    dialogs.erase(guarded);
+}
+
+LRESULT CALLBACK watchDialogs(int code, WPARAM wParam, LPARAM lParam) {
     HWND window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && isDialog(window) && window != dialogToDrive) {
-        dialogToDrive = window;
-        // A thread timer is dispatched by the dialog's own modal loop.
-        const UINT_PTR timer =
-            SetTimer(nullptr, 0, pendingActions.empty() ? 500 : 10,
-                     pendingActions.empty() ? closeUnexpectedDialog : runPendingAction);
-        timerDialogs[timer] = window;
+    if (code == HCBT_ACTIVATE && !dialogs.count(window) && isTopLevelDialog(window)) {
+        GuardedDialog& guarded = dialogs[window];
+        guarded.order = ++activations;
+        if (plannedActions.empty()) {
+            arm(window, answerTimeoutMs, closeUnanswered);
+        } else {
+            guarded.action = std::move(plannedActions.front());
+            plannedActions.pop_front();
+            arm(window, actionDelayMs, runPlannedAction);
+        }
+    } else if (code == HCBT_DESTROYWND) {
+        forget(window);
     }
-    return CallNextHookEx(activationHook, code, wParam, lParam);
+    return CallNextHookEx(dialogHook, code, wParam, lParam);
 }
 
-// Watches from the first test on, so that no test can hang on a dialog it did not plan for.
-struct ActivationWatch : ::testing::Environment {
-    void SetUp() override {
-        activationHook = SetWindowsHookExA(WH_CBT, watchActivation, nullptr, GetCurrentThreadId());
+// Each test starts without planned actions and must use all it planned.
+struct PlannedActionCheck : ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { plannedActions.clear(); }
+    void OnTestEnd(const ::testing::TestInfo&) override {
+        EXPECT_TRUE(plannedActions.empty())
+            << plannedActions.size() << " planned dialog action(s) found no dialog";
+        plannedActions.clear();
     }
 };
-const auto* const activationWatch = ::testing::AddGlobalTestEnvironment(new ActivationWatch);
 
 } // namespace
 
@@ -110,12 +174,18 @@ bool ScriptedQuestions::openFile(HINSTANCE, HWND, const std::string&, const std:
 }
 
 void onNextDialog(std::function<void(HWND)> action) {
-    dialogToDrive = nullptr;
-    pendingActions.push_back(std::move(action));
+    plannedActions.push_back(std::move(action));
 }
 
 bool dialogActionsDone() {
-    return pendingActions.empty();
+    return plannedActions.empty();
+}
+
+void guardDialogs() {
+    if (dialogHook)
+        return;
+    dialogHook = SetWindowsHookExA(WH_CBT, watchDialogs, nullptr, GetCurrentThreadId());
+    ::testing::UnitTest::GetInstance()->listeners().Append(new PlannedActionCheck);
 }
 
 void pumpMessages() {
@@ -243,40 +313,6 @@ HWND findChildByText(HWND parent, const std::string& text) {
 
 void click(HWND button) {
     SendMessageA(button, BM_CLICK, 0, 0);
-}
-
-void captureScreen(HWND window, const RECT& area, const std::string& path) {
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    for (const DWORD start = GetTickCount(); GetTickCount() - start < 300; Sleep(20))
-        pumpMessages();
-    const int width = area.right - area.left, height = area.bottom - area.top;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    BitBlt(dc, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    SelectObject(dc, old);
-    BITMAPINFOHEADER info{sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<char> pixels(static_cast<size_t>((width * 3 + 3) & ~3) * height);
-    GetDIBits(dc, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-              DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
-    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(offset + pixels.size()), 0, 0, offset};
-    FILE* out = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(out, nullptr) << path;
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&info, sizeof info, 1, out);
-    std::fwrite(pixels.data(), 1, pixels.size(), out);
-    EXPECT_EQ(std::fclose(out), 0) << path;
-}
-
-std::string screenshotFolder() {
-    const char* folder = std::getenv("ZIM_SCREENSHOT_DIR");
-    return folder ? folder : "";
 }
 
 } // namespace zim::test

@@ -1,5 +1,6 @@
 // Helpers for driving real windows in tests: a scripted seam for message boxes and pickers, an
-// action on the next modal dialog, and message pumping.
+// action on the next modal dialog, a guard that closes every dialog left unanswered, and
+// message pumping.
 #pragma once
 
 #include <windows.h>
@@ -54,11 +55,19 @@ class ScriptedQuestions : public UserQuestions {
     std::deque<std::string> files_;
 };
 
-// Runs `action` on the next dialog (class "#32770") that this thread activates, from inside
-// that dialog's own message loop, once its controls exist. Actions queue up in order.
+// Runs `action` on the next dialog (class "#32770": the program's dialogs, message boxes and
+// the system's pickers) that this thread activates, from inside that dialog's own message loop,
+// once its controls exist. Actions queue up in order; a test that ends with an action whose
+// dialog never appeared fails.
 void onNextDialog(std::function<void(HWND)> action);
-// Whether every queued action has run.
+// Whether every queued action has been handed to its dialog.
 bool dialogActionsDone();
+
+// From here on, a modal dialog of this thread (with or without an owner) that stays open for
+// two seconds without a planned action, or after its action, is closed with the result 0 and
+// fails the running test with its title; so a test that forgets to answer a dialog fails
+// instead of waiting for a user. The UI tests' main installs it once.
+void guardDialogs();
 
 // Dispatches messages until `done` holds or the time runs out; returns `done()`.
 bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
@@ -85,11 +94,5 @@ HWND findChild(HWND parent, int id, const char* className = nullptr);
 HWND findChildByText(HWND parent, const std::string& text);
 // Clicks a button as a user would (BM_CLICK).
 void click(HWND button);
-
-// Writes a screen area, once `window` has drawn itself, as a 24-bit BMP file (pictures for
-// review, taken only when ZIM_SCREENSHOT_DIR names a folder; see screenshotFolder).
-void captureScreen(HWND window, const RECT& area, const std::string& path);
-// The folder of ZIM_SCREENSHOT_DIR, or "" when pictures are not wanted.
-std::string screenshotFolder();
 
 } // namespace zim::test

@@ -11,25 +11,13 @@ namespace zim {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Place;
+using test::placeIn;
 using test::ScriptedQuestions;
 using test::ShellTest;
 using test::windowText;
-using Place = std::array<LONG, 4>; // left, top, width, height
 
 constexpr UINT criticalFlags = MB_ICONHAND | MB_TASKMODAL;
-
-Place placeIn(HWND parent, HWND window) {
-    const RECT r = test::rectIn(parent, window);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-bool hasStyles(HWND window, int which, DWORD styles) {
-    return (static_cast<DWORD>(GetWindowLongA(window, which)) & styles) == styles;
-}
-
-HBRUSH brush(INT_PTR value) {
-    return reinterpret_cast<HBRUSH>(value);
-}
 
 bool anyShellWindow() {
     return FindWindowA("WizardMainWindowClass", nullptr) ||
@@ -76,116 +64,54 @@ class SlowReader : public ScriptedQuestions {
     bool backdropOutlivedTheMessage = false;
 };
 
-TEST_F(ShellTest, StartUpRegistersTheClassesOpensTheDefaultProjectAndShowsTheAboutView) {
+TEST_F(ShellTest, StartUpOpensTheDefaultProjectAndShowsTheAboutViewOverTheBackdrop) {
     ScriptedQuestions script;
     HWND main = start();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(script.asked().empty());
 
-    const UINT backdropStyles = CS_SAVEBITS | CS_OWNDC | CS_HREDRAW | CS_VREDRAW;
-    const UINT frameStyles = CS_OWNDC | CS_HREDRAW | CS_VREDRAW;
-    HBRUSH face = brush(COLOR_BTNFACE + 1),
-           white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    const struct {
-        const char* name;
-        UINT style;
-        HBRUSH background;
-        bool icons, cursor;
-    } classes[] = {
-        {"WizardMainWindowClass", CS_HREDRAW | CS_VREDRAW, face, true, true},
-        {"WizardWallpaperWindowClass", backdropStyles, brush(2), true, true},
-        {"WizardDescriptionWindowClass", backdropStyles, brushPane, false, true},
-        {"WizardEditWindowClass", frameStyles, face, false, true},
-        {"WizardPreviewWindowClass", frameStyles, white, false, true},
-        {"WizardPreviewControlWindowClass", frameStyles, white, false, true},
-        {"WizardTransparentWindowClass", backdropStyles, white, false, true},
-        {"SwitchingWnd", backdropStyles, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), false,
-         false},
-    };
-    for (const auto& expected : classes) {
-        SCOPED_TRACE(expected.name);
-        WNDCLASSEXA wc = {};
-        wc.cbSize = sizeof wc;
-        ASSERT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), expected.name, &wc));
-        EXPECT_EQ(wc.style, expected.style);
-        EXPECT_EQ(wc.hbrBackground, expected.background);
-        EXPECT_EQ(wc.hIcon != nullptr, expected.icons);
-        EXPECT_EQ(wc.hIconSm != nullptr, expected.icons);
-        EXPECT_EQ(wc.hCursor != nullptr, expected.cursor);
-    }
-    EXPECT_NE(brushPane, nullptr);
-    EXPECT_NE(fontControl, nullptr);
-    EXPECT_EQ(ImageList_GetImageCount(treeImages), 7);
-
     // The default project is open and its directory is current.
     EXPECT_EQ(designMode, 1);
-    EXPECT_TRUE(fs::equivalent(programDirectory, root_));
+    EXPECT_TRUE(fs::equivalent(programDirectory, root_.root()));
     EXPECT_EQ(projectToLoad, "Default project");
-    EXPECT_TRUE(fs::equivalent(projectDirectory, defaultDirectory()));
-    EXPECT_TRUE(fs::equivalent(fs::current_path(), defaultDirectory()));
+    EXPECT_TRUE(fs::equivalent(projectDirectory, root_.defaultDirectory()));
+    EXPECT_TRUE(fs::equivalent(fs::current_path(), root_.defaultDirectory()));
     EXPECT_EQ(trimmed(project().program.applicationName), "Default project");
 
-    // The backdrop covers the screen; the main window is centred on it and owned by it.
-    ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280); // Wine's virtual desktop of the tests
-    ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 1024);
+    // The backdrop covers the screen and owns the main window; the About view shows its
+    // picture.
     HWND backdrop = FindWindowA("WizardWallpaperWindowClass", nullptr);
     ASSERT_EQ(backdrop, backdropWindow);
     EXPECT_EQ(windowText(backdrop), "Zuruzuv URE Vavodured ava VUD 6.i.");
-    EXPECT_TRUE(hasStyles(backdrop, GWL_STYLE, 0x86800000u));
-    EXPECT_EQ(placeIn(nullptr, backdrop), (Place{0, 0, 1280, 1024}));
-    EXPECT_TRUE(IsWindowVisible(backdrop));
-
+    EXPECT_EQ(placeIn(nullptr, backdrop),
+              (Place{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
     EXPECT_EQ(main, mainWindow);
-    EXPECT_EQ(test::className(main), "WizardMainWindowClass");
     EXPECT_EQ(windowText(main), "Zuruzuv URE Vavodured ava VUD 6.i. Version 3.01.");
-    EXPECT_TRUE(hasStyles(main, GWL_EXSTYLE, 0x20201u));
-    EXPECT_TRUE(hasStyles(main, GWL_STYLE, 0xC80000u));
     EXPECT_EQ(GetWindow(main, GW_OWNER), backdrop);
-    EXPECT_TRUE(IsWindowVisible(main));
-    EXPECT_EQ(placeIn(nullptr, main), (Place{130, 132, 1020, 760}));
-
-    // The About view: a view dialog over the client area above the status bar, with the
-    // picture at the bitmap's size (760 x 520) in its middle.
+    EXPECT_TRUE(IsWindowVisible(backdrop) && IsWindowVisible(main));
     EXPECT_EQ(currentView, 3);
     ASSERT_NE(viewDialog, nullptr);
     EXPECT_EQ(GetParent(viewDialog), main);
-    EXPECT_TRUE(hasStyles(viewDialog, GWL_STYLE, 0x500000C4u));
-    HWND status = test::findChild(main, 10, STATUSCLASSNAMEA);
-    ASSERT_NE(status, nullptr);
-    std::array<int, 3> parts = {};
-    ASSERT_EQ(SendMessageA(status, SB_GETPARTS, 3, reinterpret_cast<LPARAM>(parts.data())), 3);
-    EXPECT_EQ(parts, (std::array<int, 3>{550, 860, -1}));
-    const SIZE client = test::clientSize(main);
-    const RECT bar = test::rectIn(main, status);
-    EXPECT_EQ(placeIn(main, viewDialog), (Place{0, 0, client.cx, bar.top}));
-    EXPECT_EQ(bar.bottom, client.cy);
-
     HWND picture = FindWindowExA(viewDialog, nullptr, "Static", "ABOUT");
     ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(GetWindowLongA(picture, GWL_STYLE) & SS_TYPEMASK, SS_BITMAP);
     EXPECT_NE(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
-    const SIZE area = test::clientSize(viewDialog);
-    EXPECT_EQ(placeIn(viewDialog, picture),
-              (Place{(area.cx - 760) / 2, (area.cy - 520) / 2, 760, 520}));
-    EXPECT_GT((area.cx - 760) / 2, 5);
 }
 
 TEST(ShellScreen, RefusesScreensSmallerThan1024x768) {
     ScriptedQuestions script;
+    EXPECT_TRUE(checkScreen(1024, 768));
+    EXPECT_FALSE(checkScreen(1023, 768));
     EXPECT_FALSE(checkScreen(1024, 767));
-    ASSERT_EQ(script.asked().size(), 1u);
+    ASSERT_EQ(script.asked().size(), 2u);
     EXPECT_EQ(script.last().text, "Recommended screen resolution must be at least 1024x768 pixels\r"
                                   "Program terminates now...");
     EXPECT_EQ(script.last().caption, "Error");
     EXPECT_EQ(script.last().flags, static_cast<UINT>(MB_ICONHAND | MB_SYSTEMMODAL));
-    script.clear();
-    EXPECT_TRUE(checkScreen(1024, 768));
-    EXPECT_TRUE(script.asked().empty());
 }
 
 TEST_F(ShellTest, DamagedOrMissingDefaultProjectEndsStartUpWithCriticalError) {
     // A file that ends early: the Project in memory must stay as it was.
-    fs::resize_file(defaultFile(), 1000);
+    fs::resize_file(root_.defaultFile(), 1000);
     setText(project().program.applicationName, "Open before");
     ScriptedQuestions script;
     for (const char* why : {"damaged", "cannot be opened"}) {
@@ -201,15 +127,15 @@ TEST_F(ShellTest, DamagedOrMissingDefaultProjectEndsStartUpWithCriticalError) {
         EXPECT_FALSE(mainClassRegistered());
         EXPECT_EQ(fontControl, nullptr);
         // Then no file at all.
-        fs::current_path(root_);
-        fs::remove(defaultFile());
+        fs::current_path(root_.root());
+        fs::remove(root_.defaultFile());
         script.clear();
     }
 
     // A whole file starts normally.
     buildDefaultProject();
-    ASSERT_TRUE(saveProjectFile(defaultDirectory()));
-    fs::current_path(root_);
+    ASSERT_TRUE(saveProjectFile(root_.defaultDirectory()));
+    fs::current_path(root_.root());
     setText(project().program.applicationName, "Open before");
     EXPECT_NE(startShellNow(GetModuleHandleA(nullptr)), nullptr);
     EXPECT_TRUE(script.asked().empty());
@@ -245,11 +171,11 @@ TEST_F(ShellTest, AMissingTreeImageStopsStartUpAndClassIconsAreShared) {
     start();
     const HICON icon = mainIcon();
     stopShell();
-    fs::current_path(root_);
+    fs::current_path(root_.root());
     start();
     EXPECT_EQ(mainIcon(), icon);
     stopShell();
-    fs::current_path(root_);
+    fs::current_path(root_.root());
 
     // The system's kernel32 stands in for a program module without the images.
     EXPECT_FALSE(startUp(GetModuleHandleA("kernel32.dll")));
@@ -275,7 +201,7 @@ TEST_F(ShellTest, WindowsThatCannotBeCreatedAreReported) {
     }
     EXPECT_EQ(reported(), "System Error - Can't create background window...");
 
-    fs::current_path(root_);
+    fs::current_path(root_.root());
     ASSERT_TRUE(startUp(GetModuleHandleA(nullptr)));
     HWND backdrop = createBackdrop();
     script.readingTime = backdropTimerPeriod + 500;
@@ -289,7 +215,7 @@ TEST_F(ShellTest, WindowsThatCannotBeCreatedAreReported) {
     EXPECT_FALSE(IsWindow(backdrop));
     stopShell();
 
-    fs::current_path(root_);
+    fs::current_path(root_.root());
     start();
     {
         CreationRefused refused("#32770");

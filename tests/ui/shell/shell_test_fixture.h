@@ -1,5 +1,5 @@
-// A fresh program directory holding the default project, and the shell started in it at once
-// (no backdrop timer, no animations). Each test ends with the shell stopped and the directory
+// The shell started at once (no backdrop timer, no animations) in a fresh program directory
+// holding the default project. Each test ends with the shell stopped and the directory
 // removed.
 #pragma once
 
@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "model/project.h"
 #include "model/project_file.h"
 #include "model/text_field.h"
+#include "program_directory.h"
 #include "shell/shell_state.h"
 #include "shell/startup.h"
 #include "ui_harness.h"
@@ -26,30 +28,7 @@ namespace zim::test {
 
 class ShellTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        previousDirectory_ = std::filesystem::current_path();
-        static int run = 0;
-        root_ =
-            std::filesystem::temp_directory_path() /
-            ("zim-shell-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++run));
-        std::filesystem::create_directories(defaultDirectory());
-        buildDefaultProject();
-        ASSERT_TRUE(saveProjectFile(defaultDirectory()));
-        std::filesystem::current_path(root_);
-        projectUnsaved = 0;
-    }
-
-    void TearDown() override {
-        stopShell();
-        std::filesystem::current_path(previousDirectory_);
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
-    }
-
-    std::filesystem::path defaultDirectory() const {
-        return root_ / "Projects" / "Default project";
-    }
-    std::filesystem::path defaultFile() const { return defaultDirectory() / "Default project.zim"; }
+    void TearDown() override { stopShell(); }
 
     // Starts the shell; the main window shows the About view.
     HWND start() {
@@ -63,8 +42,7 @@ class ShellTest : public ::testing::Test {
         SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(1000 + view, 0), 0);
     }
 
-    std::filesystem::path root_;
-    std::filesystem::path previousDirectory_;
+    ProgramDirectory root_;
 };
 
 // A window's rectangle in the client coordinates of `parent`.
@@ -73,6 +51,13 @@ inline RECT rectIn(HWND parent, HWND window) {
     GetWindowRect(window, &r);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+using Place = std::array<LONG, 4>; // left, top, width, height
+
+inline Place placeIn(HWND parent, HWND window) {
+    const RECT r = rectIn(parent, window);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 inline SIZE clientSize(HWND window) {
