@@ -82,7 +82,7 @@ TEST_F(WallpaperImageCopy, RefusalsTouchNothingAndNameTheFile) {
     test::writeBytes(root / "outside" / "victim.bmp", test::bytesOf("victim"));
     const struct Case {
         const char* name;
-        std::function<void()> arrange;
+        std::function<bool()> arrange; // false: this system cannot set the case up
         fs::path source;
         fs::path folder;
         std::string target;
@@ -91,34 +91,35 @@ TEST_F(WallpaperImageCopy, RefusalsTouchNothingAndNameTheFile) {
         {"a target that is a link",
          [&] {
              fs::remove(project / "Wallpaper.bmp");
-             fs::create_symlink(root / "outside" / "victim.bmp", project / "Wallpaper.bmp");
+             return test::makeLink(root / "outside" / "victim.bmp", project / "Wallpaper.bmp");
          },
          chosen, project, "Wallpaper.bmp",
          "\"Wallpaper.bmp\" is a link, and links are never followed."},
         {"a folder in the way",
          [&] {
              fs::remove(project / "Wallpaper.bmp");
-             fs::create_directory(project / "Wallpaper.bmp");
+             return fs::create_directory(project / "Wallpaper.bmp");
          },
          chosen, project, "Wallpaper.bmp", "\"Wallpaper.bmp\" is in the way: it is not a file."},
         {"a project folder that is a link",
-         [&] { fs::create_directory_symlink(root / "outside", root / "Projects" / "Linked"); },
+         [&] { return test::makeLink(root / "outside", root / "Projects" / "Linked"); },
          chosen, root / "Projects" / "Linked", "victim.bmp",
          "The project folder \"Linked\" is a link, and links are never followed."},
-        {"a missing project folder", [] {}, chosen, root / "Projects" / "Gone", "Wallpaper.bmp",
+        {"a missing project folder", [] { return true; }, chosen, root / "Projects" / "Gone", "Wallpaper.bmp",
          "The project folder \"Gone\" was not found."},
-        {"a missing file", [] {}, elsewhere / "gone.bmp", project, "Wallpaper.bmp",
+        {"a missing file", [] { return true; }, elsewhere / "gone.bmp", project, "Wallpaper.bmp",
          "The file \"gone.bmp\" was not found."},
-        {"a folder chosen", [] {}, elsewhere, project, "Wallpaper.bmp",
+        {"a folder chosen", [] { return true; }, elsewhere, project, "Wallpaper.bmp",
          "\"Pictures\" is not a file."},
-        {"a name leading up", [] {}, chosen, project, "../../outside/victim.bmp",
+        {"a name leading up", [] { return true; }, chosen, project, "../../outside/victim.bmp",
          "\"../../outside/victim.bmp\" is not a file name inside the project folder."},
-        {"a device name", [] {}, chosen, project, "CON.bmp",
+        {"a device name", [] { return true; }, chosen, project, "CON.bmp",
          "\"CON.bmp\" is not a file name inside the project folder."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        c.arrange();
+        if (!c.arrange())
+            continue; // links cannot be made here; the native run covers the case
         const auto before = projectFiles();
         const ImageCopyResult result = copyImageIntoProject(c.source, c.folder, c.target);
         EXPECT_EQ(result.status, ImageCopyStatus::refused);

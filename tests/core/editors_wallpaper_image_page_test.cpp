@@ -22,7 +22,7 @@ class BackgroundImagePageRules : public ::testing::Test {
     void SetUp() override {
         buildDefaultProject();
         wallpaper = project().wallpaper;
-        image = project().windows[0].images[0];
+        buildNewBackgroundImage(image, project().windows[0], 1, 1);
         image.imageFill = 3;
         image.frameMode = 0;
         setText(image.fileName, "Wnd_001_01");
