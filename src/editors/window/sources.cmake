@@ -11,5 +11,7 @@ list(APPEND ZIM_CORE_SOURCES
     editors/window/style_list_pair.cpp
     editors/window/window_class_rules.cpp
     editors/window/window_list_operations.cpp
+    editors/window/window_size_image.cpp
     editors/window/window_style_rules.cpp
+    editors/window/window_type_rules.cpp
 )
