@@ -7,5 +7,11 @@ list(APPEND ZIM_CORE_SOURCES
     editors/window/list_operation.cpp
     editors/window/position_changes.cpp
     editors/window/positional_names.cpp
+    editors/window/project_file_deletion.cpp
+    editors/window/style_list_pair.cpp
+    editors/window/window_class_rules.cpp
     editors/window/window_list_operations.cpp
+    editors/window/window_size_image.cpp
+    editors/window/window_style_rules.cpp
+    editors/window/window_type_rules.cpp
 )
