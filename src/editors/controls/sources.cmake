@@ -11,5 +11,7 @@ list(APPEND ZIM_CORE_SOURCES
     editors/controls/control_style_entries.cpp
     editors/controls/control_text_rules.cpp
     editors/controls/image_selection.cpp
+    editors/controls/static_colour_selection.cpp
     editors/controls/static_style_options.cpp
+    editors/controls/static_text_attributes.cpp
 )
