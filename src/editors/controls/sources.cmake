@@ -12,7 +12,9 @@ list(APPEND ZIM_CORE_SOURCES
     editors/controls/control_text_rules.cpp
     editors/controls/image_selection.cpp
     editors/controls/static_colour_selection.cpp
+    editors/controls/static_graphics_rules.cpp
     editors/controls/static_image_rules.cpp
+    editors/controls/static_preview_rules.cpp
     editors/controls/static_style_options.cpp
     editors/controls/static_text_attributes.cpp
 )

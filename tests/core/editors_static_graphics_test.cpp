@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "editors/controls/static_graphics_rules.h"
+#include "editors/controls/static_preview_rules.h"
+#include "editors/frame/kind_selector.h"
+#include "model/default_project.h"
+#include "model/style_lists.h"
+#include "model/text_field.h"
+
+namespace zim {
+namespace {
+
+// Static 1 of the default project made a simple-graphics static (an etched frame).
+StaticControl graphicsStatic() {
+    buildDefaultProject();
+    StaticControl copy = staticControl(1, 1);
+    chooseStaticKind(copy, 1);
+    return copy;
+}
+
+std::set<std::string> chosenStyles(const StaticControl& control) {
+    std::set<std::string> names;
+    for (int k = 1; k <= staticStyleList.count; ++k)
+        if (control.staticStyles[k - 1])
+            names.insert(staticStyleList[k].name);
+    return names;
+}
+
+TEST(EditorsStaticGraphics, EachTypeRadioLeavesItsTypeAloneInTheStyleWord) {
+    const struct Case {
+        int radio;
+        const char* style;
+        uint32_t word;
+        EditTarget target;
+    } cases[] = {
+        {159, "SS_BLACKFRAME", 0x7, EditTarget::staticControl},
+        {160, "SS_BLACKRECT", 0x4, EditTarget::staticControl},
+        {161, "SS_ETCHEDFRAME", 0x12, EditTarget::staticControl},
+        {162, "SS_ETCHEDHORZ", 0x10, EditTarget::horizontalLine},
+        {163, "SS_ETCHEDVERT", 0x11, EditTarget::verticalLine},
+        {167, "SS_GRAYFRAME", 0x8, EditTarget::staticControl},
+        {164, "SS_GRAYRECT", 0x5, EditTarget::staticControl},
+        {165, "SS_WHITEFRAME", 0x9, EditTarget::staticControl},
+        {166, "SS_WHITERECT", 0x6, EditTarget::staticControl},
+    };
+    StaticControl copy = graphicsStatic();
+    const auto radios = graphicsTypeRadios(copy);
+    for (std::size_t i = 0; i < radios.size(); ++i) {
+        EXPECT_EQ(radios[i].id, cases[i].radio) << "layout order";
+        EXPECT_EQ(radios[i].checked, cases[i].radio == 161) << "a new graphics static is etched";
+        EXPECT_TRUE(radios[i].enabled);
+    }
+    EXPECT_STREQ(radios[5].text, " Frame drawn with screen background color");
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.style);
+        chooseStyles(copy.staticStyles, staticStyleList, {"SS_SUNKEN"});
+        EXPECT_TRUE(chooseGraphicsType(copy, c.radio));
+        EXPECT_EQ(chosenStyles(copy), (std::set<std::string>{c.style, "SS_SUNKEN"}));
+        EXPECT_EQ(styleWord(copy.staticStyles, staticStyleList), c.word | 0x1000);
+        for (const ChoiceRadio& radio : graphicsTypeRadios(copy))
+            EXPECT_EQ(radio.checked, radio.id == c.radio) << radio.id;
+        EXPECT_EQ(staticEditTarget(copy), c.target);
+        EXPECT_FALSE(chooseGraphicsType(copy, c.radio)) << "already the only type";
+    }
+    EXPECT_FALSE(chooseGraphicsType(copy, 168));
+
+    // A text or image type left in a record would OR with the line into another type.
+    chooseStyles(copy.staticStyles, staticStyleList, {"SS_CENTER", "SS_BITMAP"});
+    EXPECT_TRUE(chooseGraphicsType(copy, 162));
+    EXPECT_EQ(styleWord(copy.staticStyles, staticStyleList), 0x1010u);
+    EXPECT_EQ(staticEditTarget(copy), EditTarget::horizontalLine);
+}
+
+TEST(EditorsStaticGraphics, ALineIsPlacedAsALineAndEveryOtherStaticAsAStatic) {
+    StaticControl line = graphicsStatic();
+    chooseGraphicsType(line, 162);
+    line.x = 10;
+    line.y = 20;
+    line.width = 100;
+    line.height = 25;
+    const EditTarget target = staticEditTarget(line);
+    const PixelRect selection = selectionFor(target, placedRectOf(line));
+    EXPECT_EQ((std::vector<int>{selection.left, selection.top, selection.right, selection.bottom}),
+              (std::vector<int>{10, 20, 110, 30}))
+        << "10 pixels high whatever the record's height";
+
+    chooseGraphicsType(line, 163);
+    EXPECT_EQ(staticEditTarget(line), EditTarget::verticalLine);
+
+    buildDefaultProject();
+    StaticControl other = staticControl(1, 1);
+    EXPECT_EQ(staticEditTarget(other), EditTarget::staticControl) << "text";
+    chooseStaticKind(other, 2);
+    EXPECT_EQ(staticEditTarget(other), EditTarget::staticControl) << "image";
+}
+
+TEST(EditorsStaticPreview, ThePreviewShowsWhatTheKindDraws) {
+    buildDefaultProject();
+    StaticControl copy = staticControl(1, 1);
+    setCaption(copy.text, "Hello ");
+    copy.customFont = 1;
+    chooseStyles(copy.extendedStyles, extendedStyleList, {"WS_EX_CLIENTEDGE"});
+    StaticPreview preview = staticPreview(copy, 300, 171);
+    EXPECT_EQ(preview.styles.style, 0x50000001u) << "child, visible, centred text";
+    EXPECT_EQ(preview.styles.extendedStyle, 0x200u);
+    EXPECT_EQ((std::vector<int>{preview.place.x, preview.place.y, preview.place.width,
+                                preview.place.height}),
+              (std::vector<int>{55, 73, 190, 25}));
+    EXPECT_EQ(preview.text, "Hello");
+    EXPECT_TRUE(preview.customFont);
+    EXPECT_FALSE(preview.image.has_value());
+
+    chooseStaticKind(copy, 2);
+    copy.width = 400;
+    preview = staticPreview(copy, 300, 171);
+    EXPECT_EQ(preview.styles.style, 0x5000000Eu);
+    EXPECT_EQ(preview.place.x, 0) << "never left of the host";
+    EXPECT_EQ(preview.text, "");
+    EXPECT_FALSE(preview.customFont) << "only text statics take a font";
+    ASSERT_TRUE(preview.image.has_value());
+    EXPECT_EQ(preview.image->fileName, "Static_001_001.bmp");
+    EXPECT_EQ(preview.imageType, ControlImageType::bitmap);
+
+    chooseStaticKind(copy, 1);
+    preview = staticPreview(copy, 300, 171);
+    EXPECT_EQ(preview.styles.style, 0x50000012u);
+    EXPECT_EQ(preview.text, "");
+    EXPECT_FALSE(preview.image.has_value());
+}
+
+} // namespace
+} // namespace zim
