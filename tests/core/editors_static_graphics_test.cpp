@@ -76,29 +76,6 @@ TEST(EditorsStaticGraphics, EachTypeRadioLeavesItsTypeAloneInTheStyleWord) {
     EXPECT_EQ(staticEditTarget(copy), EditTarget::horizontalLine);
 }
 
-TEST(EditorsStaticGraphics, ALineIsPlacedAsALineAndEveryOtherStaticAsAStatic) {
-    StaticControl line = graphicsStatic();
-    chooseGraphicsType(line, 162);
-    line.x = 10;
-    line.y = 20;
-    line.width = 100;
-    line.height = 25;
-    const EditTarget target = staticEditTarget(line);
-    const PixelRect selection = selectionFor(target, placedRectOf(line));
-    EXPECT_EQ((std::vector<int>{selection.left, selection.top, selection.right, selection.bottom}),
-              (std::vector<int>{10, 20, 110, 30}))
-        << "10 pixels high whatever the record's height";
-
-    chooseGraphicsType(line, 163);
-    EXPECT_EQ(staticEditTarget(line), EditTarget::verticalLine);
-
-    buildDefaultProject();
-    StaticControl other = staticControl(1, 1);
-    EXPECT_EQ(staticEditTarget(other), EditTarget::staticControl) << "text";
-    chooseStaticKind(other, 2);
-    EXPECT_EQ(staticEditTarget(other), EditTarget::staticControl) << "image";
-}
-
 TEST(EditorsStaticPreview, ThePreviewShowsWhatTheKindDraws) {
     buildDefaultProject();
     StaticControl copy = staticControl(1, 1);
@@ -114,6 +91,7 @@ TEST(EditorsStaticPreview, ThePreviewShowsWhatTheKindDraws) {
     EXPECT_EQ(preview.text, "Hello");
     EXPECT_TRUE(preview.customFont);
     EXPECT_FALSE(preview.image.has_value());
+    EXPECT_EQ(staticEditTarget(copy), EditTarget::staticControl);
 
     chooseStaticKind(copy, 2);
     copy.width = 400;

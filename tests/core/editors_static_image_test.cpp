@@ -97,27 +97,19 @@ TEST(EditorsStaticImage, ANewImageStaticStartsFromTheStaticTemplates) {
     EXPECT_EQ(folder.content("Static_001_002.bmp"), "template STATIC_BITMAP.bmp");
     EXPECT_EQ(folder.content("Static_001_002.ico"), "my own icon");
 
-    // A chosen bitmap replaces the static's own file once the user confirms.
-    const fs::path chosen = folder.root() / "chosen.bmp";
+    const fs::path chosen = folder.root() / "chosen.ico";
     test::writeBytes(chosen, test::bytesOf("chosen picture"));
     ScriptedPrompts prompts;
-    prompts.fileAnswer = chosen;
-    prompts.questionAnswer = box::answerYes;
-    EXPECT_EQ(selectNewStaticImage(copy, folder.project(), prompts),
-              ImageSelection::imageFileCopied);
-    EXPECT_EQ(folder.content("Static_001_002.bmp"), "chosen picture");
-    EXPECT_EQ(prompts.shown.back(), "Static control image was replaced... | New image "
-                                    "selection... | 64");
-
     // An icon static's custom icon becomes its own file and leaves the standard icons.
     chooseStaticImageType(copy, 169);
-    prompts = {};
     prompts.menuAnswer = 305;
     prompts.fileAnswer = chosen;
     EXPECT_EQ(selectNewStaticImage(copy, folder.project(), prompts),
               ImageSelection::imageFileCopied);
     EXPECT_EQ(copy.standardImage, 0);
     EXPECT_EQ(folder.content("Static_001_002.ico"), "chosen picture");
+    EXPECT_EQ(prompts.shown.back(), "Icon for static control was copied... | New icon "
+                                    "selection... | 64");
     EXPECT_EQ(folder.names(), (std::set<std::string>{"Static_001_002.bmp", "Static_001_002.ico"}));
 }
 

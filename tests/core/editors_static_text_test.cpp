@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
-#include <vector>
 
 #include "editors/controls/static_colour_selection.h"
 #include "editors/controls/static_text_attributes.h"
-#include "editors/frame/kind_selector.h"
 #include "live/static_text_colours.h"
 #include "model/default_project.h"
 
@@ -31,12 +30,12 @@ TEST(EditorsStaticText, WindowsDefaultKeepsTheSchemeForLater) {
     EXPECT_TRUE(controls.drawing[0].enabled && controls.drawing[1].enabled);
     EXPECT_TRUE(!controls.drawing[0].checked && controls.drawing[1].checked) << "opaque";
 
+    const StaticControl custom = copy;
     EXPECT_TRUE(chooseTextAttribute(copy, 143));
     EXPECT_EQ(copy.customColours, 0);
-    EXPECT_EQ(copy.textColour, 0x000080);
-    EXPECT_EQ(copy.backgroundKind, 2);
-    EXPECT_EQ(copy.backgroundValue, 5);
-    EXPECT_EQ(copy.opaque, 1);
+    copy.customColours = 1;
+    EXPECT_EQ(std::memcmp(&copy, &custom, sizeof copy), 0) << "nothing else changed";
+    copy.customColours = 0;
     controls = textAttributeControls(copy);
     EXPECT_TRUE(!controls.scheme[0].checked && controls.scheme[1].checked);
     EXPECT_TRUE(controls.scheme[0].enabled && controls.scheme[1].enabled);
@@ -57,150 +56,80 @@ TEST(EditorsStaticText, WindowsDefaultKeepsTheSchemeForLater) {
     EXPECT_FALSE(chooseTextAttribute(copy, 144)) << "a button, not a radio";
 }
 
-// Answers the colour questions from a plan and writes down every question and message.
+// Answers the colour questions from a plan and writes down every question and message in turn.
 class ScriptedColours : public StaticColourPrompts {
   public:
     int menuAnswer = 0;
-    int listAnswer = 0;
-    bool colourChosen = false;
-    uint32_t colourAnswer = 0;
-    std::vector<std::string> asked;
-    std::vector<std::string> shown;
+    int answer = 0; // a list entry; for the colour picker, not 0 chooses 0x336699
+    std::string log;
 
+    int list(const char* name, const std::string& title, int32_t kind, int32_t value) {
+        log += std::string(name) + " \"" + title + "\" at " + std::to_string(kind) + "/" +
+               std::to_string(value) + "; ";
+        return answer;
+    }
     int colourMenu() override {
-        asked.push_back("menu");
+        log += "menu; ";
         return menuAnswer;
     }
     bool pickColour(uint32_t start, uint32_t& chosen) override {
-        asked.push_back("colour from " + std::to_string(start));
-        chosen = colourAnswer;
-        return colourChosen;
+        log += "colour from " + std::to_string(start) + "; ";
+        chosen = 0x336699;
+        return answer != 0;
     }
     int systemColour(const std::string& title, int32_t kind, int32_t value) override {
-        asked.push_back("system colour: " + title + " at " + std::to_string(kind) + "/" +
-                        std::to_string(value));
-        return listAnswer;
+        return list("system colours", title, kind, value);
     }
     int stockBrush(const std::string& title, int32_t kind, int32_t value) override {
-        asked.push_back("stock brush: " + title + " at " + std::to_string(kind) + "/" +
-                        std::to_string(value));
-        return listAnswer;
+        return list("stock brushes", title, kind, value);
     }
     int show(const PageMessage& message) override {
-        shown.push_back(message.text + " | " + message.caption + " | " +
-                        std::to_string(message.flags));
+        log +=
+            message.text + " | " + message.caption + " | " + std::to_string(message.flags) + "; ";
         return box::answerOk;
     }
 };
 
+std::string colours(const StaticControl& copy) {
+    return "background " + std::to_string(copy.backgroundKind) + "/" +
+           std::to_string(copy.backgroundValue) + ", text " + std::to_string(copy.textColour);
+}
+
 TEST(EditorsStaticText, ColourButtonsAskInOrderAndStoreWhatWasChosen) {
+    constexpr int textButton = -1;
+    const std::string systemList = "menu; system colours \"Select new background color\" at 2/5; ";
     const std::string backgroundCancel =
-        "Operation was canceled... | New background color selection... | 16";
+        "Operation was canceled... | New background color selection... | 16; ";
+    const std::string unchanged = "background 2/5, text 128";
     const struct Case {
-        const char* name;
-        bool background;
-        int menu, entry;
-        bool chosen;
-        bool changed;
-        std::vector<std::string> asked, shown;
-        int32_t kind, value, textColour;
+        int menu, answer;
+        std::string log, result;
     } cases[] = {
-        {"text colour", false, 0, 0, true, true, {"colour from 128"}, {}, 2, 5, 0x336699},
-        {"text colour cancelled",
-         false,
-         0,
-         0,
-         false,
-         false,
-         {"colour from 128"},
-         {"Operation was canceled... | New text color selection... | 16"},
-         2,
-         5,
-         0x000080},
-        {"system colour",
-         true,
-         2001,
-         7,
-         false,
-         true,
-         {"menu", "system colour: Select new background color at 2/5"},
-         {},
-         2,
-         7,
-         0x000080},
-        {"system colour cancelled",
-         true,
-         2001,
-         0,
-         false,
-         false,
-         {"menu", "system colour: Select new background color at 2/5"},
-         {backgroundCancel},
-         2,
-         5,
-         0x000080},
-        {"a system colour outside the list",
-         true,
-         2001,
-         20,
-         false,
-         false,
-         {"menu", "system colour: Select new background color at 2/5"},
-         {backgroundCancel},
-         2,
-         5,
-         0x000080},
-        {"stock brush",
-         true,
-         2003,
-         4,
-         false,
-         true,
-         {"menu", "stock brush: Select new background color at 2/5"},
-         {},
-         3,
-         4,
-         0x000080},
-        {"custom colour after a system colour is a colour",
-         true,
-         2002,
-         0,
-         true,
-         true,
-         {"menu", "colour from 0"},
-         {},
-         1,
-         0x336699,
-         0x000080},
-        {"custom colour cancelled",
-         true,
-         2002,
-         0,
-         false,
-         false,
-         {"menu", "colour from 0"},
-         {backgroundCancel},
-         2,
-         5,
-         0x000080},
-        {"menu dismissed", true, 0, 0, true, false, {"menu"}, {}, 2, 5, 0x000080},
+        {textButton, 1, "colour from 128; ", "background 2/5, text 3368601"},
+        {textButton, 0,
+         "colour from 128; Operation was canceled... | New text color selection... | 16; ",
+         unchanged},
+        {2001, 7, systemList, "background 2/7, text 128"},
+        {2001, 0, systemList + backgroundCancel, unchanged},
+        {2001, 20, systemList + backgroundCancel, unchanged}, // no such entry
+        {2003, 4, "menu; stock brushes \"Select new background color\" at 2/5; ",
+         "background 3/4, text 128"},
+        // A custom colour is always kind 1, whatever the background was.
+        {2002, 1, "menu; colour from 0; ", "background 1/3368601, text 128"},
+        {2002, 0, "menu; colour from 0; " + backgroundCancel, unchanged},
+        {0, 1, "menu; ", unchanged},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.log);
         StaticControl copy = customTextStatic();
         ScriptedColours prompts;
         prompts.menuAnswer = c.menu;
-        prompts.listAnswer = c.entry;
-        prompts.colourChosen = c.chosen;
-        prompts.colourAnswer = 0x336699;
-        const bool changed =
-            c.background ? selectBackgroundColour(copy, prompts) : selectTextColour(copy, prompts);
-        EXPECT_EQ(changed, c.changed);
-        EXPECT_EQ(prompts.asked, c.asked);
-        EXPECT_EQ(prompts.shown, c.shown);
-        EXPECT_EQ(copy.backgroundKind, c.kind);
-        EXPECT_EQ(copy.backgroundValue, c.value);
-        EXPECT_EQ(copy.textColour, c.textColour);
+        prompts.answer = c.answer;
+        const bool changed = c.menu == textButton ? selectTextColour(copy, prompts)
+                                                  : selectBackgroundColour(copy, prompts);
+        EXPECT_EQ(prompts.log, c.log);
+        EXPECT_EQ(colours(copy), c.result);
+        EXPECT_EQ(changed, c.result != unchanged);
     }
 
     // With the Windows default the two buttons are disabled: nothing is asked.
@@ -208,27 +137,27 @@ TEST(EditorsStaticText, ColourButtonsAskInOrderAndStoreWhatWasChosen) {
     copy.customColours = 0;
     ScriptedColours prompts;
     prompts.menuAnswer = 2002;
-    prompts.colourChosen = true;
+    prompts.answer = 1;
     EXPECT_FALSE(selectTextColour(copy, prompts));
     EXPECT_FALSE(selectBackgroundColour(copy, prompts));
-    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_EQ(prompts.log, "");
 }
 
 TEST(EditorsStaticText, OnlyATextStaticWithItsOwnSchemeHasItsOwnColours) {
     using Type = StaticBrush::Type;
     const struct Case {
-        int32_t kind, backgroundKind, backgroundValue;
+        int32_t backgroundKind, backgroundValue;
         Type type;
         uint32_t value;
     } cases[] = {
-        {0, 1, 0x00FF00, Type::solidColour, 0x00FF00},
-        {0, 2, 5, Type::systemColour, 15},  // COLOR_BTNFACE, for GetSysColorBrush
-        {0, 2, 19, Type::systemColour, 8},  // COLOR_WINDOWTEXT
-        {0, 3, 1, Type::stockObject, 4},    // BLACK_BRUSH
-        {0, 3, 6, Type::stockObject, 0},    // WHITE_BRUSH
-        {0, 2, 20, Type::systemDefault, 0}, // no such entry: never read past the list
-        {0, 3, 0, Type::systemDefault, 0},
-        {0, 7, 1, Type::systemDefault, 0},
+        {1, 0x00FF00, Type::solidColour, 0x00FF00},
+        {2, 5, Type::systemColour, 15},  // COLOR_BTNFACE, for GetSysColorBrush
+        {2, 19, Type::systemColour, 8},  // COLOR_WINDOWTEXT
+        {3, 1, Type::stockObject, 4},    // BLACK_BRUSH
+        {3, 6, Type::stockObject, 0},    // WHITE_BRUSH
+        {2, 20, Type::systemDefault, 0}, // no such entry: never read past the list
+        {3, 0, Type::systemDefault, 0},
+        {7, 1, Type::systemDefault, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.backgroundKind) + "/" + std::to_string(c.backgroundValue));
