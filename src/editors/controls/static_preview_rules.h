@@ -14,10 +14,11 @@
 namespace zim {
 
 struct StaticPreview {
-    PreviewStyles styles; // WS_CHILD | WS_VISIBLE, the static and window styles; the extended
-    PreviewPlace place;   // the copy's size centred in the host's client area
-    std::string text;     // the caption of a text static as shown; empty for other kinds
-    bool customFont;      // a text static with its own font: CreateFontIndirectA, WM_SETFONT
+    // WS_CHILD | WS_VISIBLE with every chosen static and window style; the extended styles.
+    PreviewStyles styles;
+    PreviewPlace place; // the copy's size centred in the host's client area
+    std::string text;   // the caption of a text static as shown; empty for other kinds
+    bool customFont;    // a text static with its own font: CreateFontIndirectA, WM_SETFONT
     // An image static's image (STM_SETIMAGE with IMAGE_ICON or IMAGE_BITMAP as imageType says).
     std::optional<PreviewImage> image;
     ControlImageType imageType;
