@@ -4,5 +4,6 @@ list(APPEND ZIM_CORE_SOURCES
     live/image_draw_plan.cpp
     live/image_drawing.cpp
     live/image_placement.cpp
+    live/static_text_colours.cpp
     live/window_placement.cpp
 )

@@ -10,12 +10,14 @@
 #include "editors/frame/kind_selector.h"
 #include "list_test_folder.h"
 #include "model/default_project.h"
+#include "scripted_image_prompts.h"
 
 namespace zim {
 namespace {
 
 namespace fs = std::filesystem;
 using test::ListTestFolder;
+using test::ScriptedPrompts;
 
 ButtonControl imageButton() {
     buildDefaultProject();
@@ -183,37 +185,6 @@ TEST(EditorsButtonImage, AChosenFileReplacesTheImageOnlyWhenItIsWhole) {
     EXPECT_EQ(test::readBytes(outside), test::bytesOf("outside"));
     EXPECT_FALSE(fs::exists(folder.root() / "Projects" / "Button_001_001.bmp"));
 }
-
-// Answers the selection's questions from a plan and writes down every question and message.
-class ScriptedPrompts : public ImageSelectionPrompts {
-  public:
-    int menuAnswer = 0;
-    int iconAnswer = 0;
-    std::optional<fs::path> fileAnswer;
-    int questionAnswer = box::answerNo;
-    std::vector<std::string> asked;
-    std::vector<std::string> shown;
-
-    int iconMenu() override {
-        asked.push_back("menu");
-        return menuAnswer;
-    }
-    int standardIcon(const std::string& title, int start) override {
-        asked.push_back(title + " from " + std::to_string(start));
-        return iconAnswer;
-    }
-    bool openFile(const std::string& title, const std::string& filter, fs::path& chosen) override {
-        asked.push_back(title + " | " + filter);
-        if (fileAnswer)
-            chosen = *fileAnswer;
-        return fileAnswer.has_value();
-    }
-    int show(const PageMessage& message) override {
-        shown.push_back(message.text + " | " + message.caption + " | " +
-                        std::to_string(message.flags));
-        return message.flags & box::yesNo ? questionAnswer : box::answerOk;
-    }
-};
 
 TEST(EditorsButtonImage, SelectingANewImageAsksInOrderAndCopiesOnlyWhatWasConfirmed) {
     const std::string iconOpen = "Select new icon | Icons (*.ico)|*.ico||";

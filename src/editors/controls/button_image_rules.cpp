@@ -1,15 +1,8 @@
 #include "editors/controls/button_image_rules.h"
 
-#include "editors/controls/button_style_entries.h"
+#include "editors/controls/control_style_entries.h"
 
 namespace zim {
-
-namespace {
-
-constexpr int32_t iconImage = 1;
-constexpr int32_t bitmapImage = 2;
-
-} // namespace
 
 std::array<ChoiceRadio, 2> buttonImageTypeRadios(const ButtonControl& button) {
     return {{{bitmapButtonRadio, " Button with bitmap", hasButtonStyle(button, "BS_BITMAP"), true},
@@ -19,14 +12,10 @@ std::array<ChoiceRadio, 2> buttonImageTypeRadios(const ButtonControl& button) {
 bool chooseButtonImageType(ButtonControl& button, int radioId) {
     if (radioId != bitmapButtonRadio && radioId != iconButtonRadio)
         return false;
-    const bool icon = radioId == iconButtonRadio;
-    const ButtonControl before = button;
-    buttonStyle(button, "BS_ICON") = icon ? 1 : 0;
-    buttonStyle(button, "BS_BITMAP") = icon ? 0 : 1;
-    button.imageKind = icon ? iconImage : bitmapImage;
-    return hasButtonStyle(button, "BS_ICON") != hasButtonStyle(before, "BS_ICON") ||
-           hasButtonStyle(button, "BS_BITMAP") != hasButtonStyle(before, "BS_BITMAP") ||
-           button.imageKind != before.imageKind;
+    const auto type =
+        radioId == iconButtonRadio ? ControlImageType::icon : ControlImageType::bitmap;
+    return setImageType(type, buttonStyle(button, "BS_BITMAP"), buttonStyle(button, "BS_ICON"),
+                        button.imageKind);
 }
 
 ControlImageType buttonImageType(const ButtonControl& button) {

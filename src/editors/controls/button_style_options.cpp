@@ -10,31 +10,28 @@ constexpr const char* notACheckBoxRefusal =
     "You can't select this style, because your button\r is not radiobutton ( or checkbox )...";
 constexpr const char* refusalCaption = "Error";
 
-using Set = ButtonStyleSet;
+using Set = StyleSet;
 using Rule = OptionRule;
 
 constexpr int multilineOption = 110;
 
 // Options of a classic button; an image button's texts differ where imageButtonTexts says.
 const ButtonStyleOption classicOptions[] = {
-    {102, " Left-aligned text in the button rectangle", Set::button, "BS_LEFT",
+    {102, " Left-aligned text in the button rectangle", Set::own, "BS_LEFT",
      Rule::horizontalAlignment},
-    {103, " Horizontally centered text", Set::button, "BS_CENTER", Rule::horizontalAlignment},
-    {104, " Right-justified text in the button rectangle", Set::button, "BS_RIGHT",
+    {103, " Horizontally centered text", Set::own, "BS_CENTER", Rule::horizontalAlignment},
+    {104, " Right-justified text in the button rectangle", Set::own, "BS_RIGHT",
      Rule::horizontalAlignment},
-    {105, " Text at the top of the button rectangle", Set::button, "BS_TOP",
+    {105, " Text at the top of the button rectangle", Set::own, "BS_TOP", Rule::verticalAlignment},
+    {106, " Text in the middle (vertically)", Set::own, "BS_VCENTER", Rule::verticalAlignment},
+    {107, " Text at the bottom of the button rectangle", Set::own, "BS_BOTTOM",
      Rule::verticalAlignment},
-    {106, " Text in the middle (vertically)", Set::button, "BS_VCENTER", Rule::verticalAlignment},
-    {107, " Text at the bottom of the button rectangle", Set::button, "BS_BOTTOM",
-     Rule::verticalAlignment},
-    {108, " Text on radiobutton/checkbox left side", Set::button, "BS_LEFTTEXT",
-     Rule::checkBoxOnly},
-    {109, " Two-dimensional button", Set::button, "BS_FLAT", Rule::toggle},
-    {multilineOption, " Wrap the button text to multiple lines", Set::button, "BS_MULTILINE",
+    {108, " Text on radiobutton/checkbox left side", Set::own, "BS_LEFTTEXT", Rule::checkBoxOnly},
+    {109, " Two-dimensional button", Set::own, "BS_FLAT", Rule::toggle},
+    {multilineOption, " Wrap the button text to multiple lines", Set::own, "BS_MULTILINE",
      Rule::toggle},
-    {111, " Radiobutton/checkbox - like push button", Set::button, "BS_PUSHLIKE",
-     Rule::checkBoxOnly},
-    {112, " Send notification messages", Set::button, "BS_NOTIFY", Rule::toggle},
+    {111, " Radiobutton/checkbox - like push button", Set::own, "BS_PUSHLIKE", Rule::checkBoxOnly},
+    {112, " Send notification messages", Set::own, "BS_NOTIFY", Rule::toggle},
     {113, " Button with a thin-line border", Set::window, "WS_BORDER", Rule::toggle},
     {114, " Button that is initially disabled", Set::window, "WS_DISABLED", Rule::toggle},
     {115, " Button border of a style typically used with dialog boxes", Set::window, "WS_DLGFRAME",

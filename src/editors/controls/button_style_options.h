@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "editors/controls/button_style_entries.h"
+#include "editors/controls/control_style_entries.h"
 #include "editors/frame/page_message.h"
 #include "model/project.h"
 
@@ -23,7 +23,7 @@ enum class OptionRule {
 struct ButtonStyleOption {
     int id;
     const char* text;
-    ButtonStyleSet set;
+    StyleSet set;
     const char* style; // the constant the option sets
     OptionRule rule;
 };

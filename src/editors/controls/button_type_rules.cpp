@@ -1,6 +1,6 @@
 #include "editors/controls/button_type_rules.h"
 
-#include "editors/controls/button_style_entries.h"
+#include "editors/controls/control_style_entries.h"
 #include "model/style_lists.h"
 
 namespace zim {

@@ -4,6 +4,13 @@
 
 namespace zim {
 
+namespace {
+
+constexpr int32_t iconImageKind = 1;
+constexpr int32_t bitmapImageKind = 2;
+
+} // namespace
+
 PreviewImage previewImage(ControlImageType type, int32_t standardImage,
                           std::string_view imageNameField) {
     PreviewImage image;
@@ -13,6 +20,19 @@ PreviewImage previewImage(ControlImageType type, int32_t standardImage,
     else
         image.fileName = imageFileName(imageNameField, type);
     return image;
+}
+
+bool setImageType(ControlImageType type, int32_t& bitmapEntry, int32_t& iconEntry,
+                  int32_t& imageKind) {
+    const bool icon = type == ControlImageType::icon;
+    const int32_t wanted[] = {icon ? 0 : 1, icon ? 1 : 0, icon ? iconImageKind : bitmapImageKind};
+    int32_t* fields[] = {&bitmapEntry, &iconEntry, &imageKind};
+    bool changed = false;
+    for (int i = 0; i < 3; ++i) {
+        changed = changed || *fields[i] != wanted[i];
+        *fields[i] = wanted[i];
+    }
+    return changed;
 }
 
 const char* imageTypeText(ControlImageType type) {

@@ -23,6 +23,12 @@ struct PreviewImage {
 PreviewImage previewImage(ControlImageType type, int32_t standardImage,
                           std::string_view imageNameField);
 
+// Makes a control a bitmap (bitmap entry set, icon entry clear, imageKind 2) or an icon (icon
+// entry set, bitmap entry clear, imageKind 1). The two entries are type values of the style
+// word, so they are never left set together. Returns whether anything changed.
+bool setImageType(ControlImageType type, int32_t& bitmapEntry, int32_t& iconEntry,
+                  int32_t& imageKind);
+
 // "bitmap" or "icon".
 const char* imageTypeText(ControlImageType type);
 

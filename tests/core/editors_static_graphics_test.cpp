@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "editors/controls/static_graphics_rules.h"
+#include "editors/frame/kind_selector.h"
+#include "model/default_project.h"
+#include "model/style_lists.h"
+
+namespace zim {
+namespace {
+
+// Static 1 of the default project made a simple-graphics static (an etched frame).
+StaticControl graphicsStatic() {
+    buildDefaultProject();
+    StaticControl copy = staticControl(1, 1);
+    chooseStaticKind(copy, 1);
+    return copy;
+}
+
+std::set<std::string> chosenStyles(const StaticControl& control) {
+    std::set<std::string> names;
+    for (int k = 1; k <= staticStyleList.count; ++k)
+        if (control.staticStyles[k - 1])
+            names.insert(staticStyleList[k].name);
+    return names;
+}
+
+TEST(EditorsStaticGraphics, EachTypeRadioLeavesItsTypeAloneInTheStyleWord) {
+    const struct Case {
+        int radio;
+        const char* style;
+        uint32_t word;
+        EditTarget target;
+    } cases[] = {
+        {159, "SS_BLACKFRAME", 0x7, EditTarget::staticControl},
+        {160, "SS_BLACKRECT", 0x4, EditTarget::staticControl},
+        {161, "SS_ETCHEDFRAME", 0x12, EditTarget::staticControl},
+        {162, "SS_ETCHEDHORZ", 0x10, EditTarget::horizontalLine},
+        {163, "SS_ETCHEDVERT", 0x11, EditTarget::verticalLine},
+        {167, "SS_GRAYFRAME", 0x8, EditTarget::staticControl},
+        {164, "SS_GRAYRECT", 0x5, EditTarget::staticControl},
+        {165, "SS_WHITEFRAME", 0x9, EditTarget::staticControl},
+        {166, "SS_WHITERECT", 0x6, EditTarget::staticControl},
+    };
+    StaticControl copy = graphicsStatic();
+    const auto radios = graphicsTypeRadios(copy);
+    for (std::size_t i = 0; i < radios.size(); ++i) {
+        EXPECT_EQ(radios[i].id, cases[i].radio) << "layout order";
+        EXPECT_EQ(radios[i].checked, cases[i].radio == 161) << "a new graphics static is etched";
+        EXPECT_TRUE(radios[i].enabled);
+    }
+    EXPECT_STREQ(radios[5].text, " Frame drawn with screen background color");
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.style);
+        chooseStyles(copy.staticStyles, staticStyleList, {"SS_SUNKEN"});
+        EXPECT_TRUE(chooseGraphicsType(copy, c.radio));
+        EXPECT_EQ(chosenStyles(copy), (std::set<std::string>{c.style, "SS_SUNKEN"}));
+        EXPECT_EQ(styleWord(copy.staticStyles, staticStyleList), c.word | 0x1000);
+        for (const ChoiceRadio& radio : graphicsTypeRadios(copy))
+            EXPECT_EQ(radio.checked, radio.id == c.radio) << radio.id;
+        EXPECT_EQ(staticEditTarget(copy), c.target);
+        EXPECT_FALSE(chooseGraphicsType(copy, c.radio)) << "already the only type";
+    }
+    EXPECT_FALSE(chooseGraphicsType(copy, 168));
+
+    // A text or image type left in a record would OR with the line into another type.
+    chooseStyles(copy.staticStyles, staticStyleList, {"SS_CENTER", "SS_BITMAP"});
+    EXPECT_TRUE(chooseGraphicsType(copy, 162));
+    EXPECT_EQ(styleWord(copy.staticStyles, staticStyleList), 0x1010u);
+    EXPECT_EQ(staticEditTarget(copy), EditTarget::horizontalLine);
+}
+
+} // namespace
+} // namespace zim
