@@ -4,8 +4,12 @@ list(APPEND ZIM_CORE_SOURCES
     editors/frame/frame_layout.cpp
     editors/frame/kind_selector.cpp
     editors/frame/placement_tooltips.cpp
+    editors/frame/preview_image_fit.cpp
     editors/frame/program_page_rules.cpp
 )
 list(APPEND ZIM_WIN32_SOURCES
+    editors/frame/control_preview_panel.cpp
+    editors/frame/image_preview_panel.cpp
     editors/frame/page_base.cpp
+    editors/frame/placement_selector.cpp
 )
