@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "shell/parameters_window.h"
+#include "editors/frame/parameters_frame.h"
 #include "shell/shell_prompts.h"
 #include "shell/structure_tree.h"
 #include "shell_test_fixture.h"
