@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
+#include "editors/frame/parameters_frame.h"
 #include "shell/exit_question.h"
 #include "shell/main_window_layout.h"
-#include "shell/parameters_window.h"
 #include "shell/shell_animation.h"
 #include "shell/shell_state.h"
 #include "shell/startup.h"

@@ -19,7 +19,6 @@ list(APPEND ZIM_WIN32_SOURCES
     shell/exit_question.cpp
     shell/main_window.cpp
     shell/message_loop.cpp
-    shell/parameters_window.cpp
     shell/project_view.cpp
     shell/shell_animation.cpp
     shell/shell_prompts.cpp

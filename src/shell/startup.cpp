@@ -4,11 +4,11 @@
 
 #include <system_error>
 
+#include "editors/frame/parameters_frame.h"
 #include "model/default_project.h"
 #include "model/program_state.h"
 #include "model/project_file.h"
 #include "shell/backdrop.h"
-#include "shell/parameters_window.h"
 #include "shell/screen_check.h"
 #include "shell/shell_animation.h"
 #include "shell/shell_state.h"

@@ -4,10 +4,10 @@
 
 #include <vector>
 
+#include "editors/frame/parameters_frame.h"
 #include "model/project.h"
 #include "shell/control_toolkit.h"
 #include "shell/object_code.h"
-#include "shell/parameters_window.h"
 #include "shell/shell_state.h"
 #include "shell/structure_pane_layout.h"
 #include "shell/structure_tree.h"

@@ -50,9 +50,9 @@ HCURSOR classCursor(const ClassEntry& entry) {
     return entry.systemArrow ? LoadCursorA(nullptr, IDC_ARROW) : nullptr;
 }
 
-// The image preview panels, the colour-picking overlay and the preview's switching window
-// have no behaviour of their own yet; their classes exist so that the pages that open them
-// find them registered.
+// The colour-picking overlay and the preview's switching window have no behaviour of their own
+// yet; their classes exist so that the pages that open them find them registered. The two
+// preview panels are objects on the window base, like the parameters window.
 std::array<ClassEntry, 8> classTable() {
     return {{
         {mainWindowClass, CS_HREDRAW | CS_VREDRAW, mainWindowProcedure, systemBrush(COLOR_BTNFACE),
@@ -63,9 +63,9 @@ std::array<ClassEntry, 8> classTable() {
          nullptr, true, "System Error - Can't register description window..."},
         {parametersWindowClass, frameStyles, WindowBase::procedure, systemBrush(COLOR_BTNFACE),
          nullptr, nullptr, nullptr, true, "System Error - Can't register edit window..."},
-        {imagePreviewClass, frameStyles, DefWindowProcA, stockBrush(WHITE_BRUSH), nullptr, nullptr,
-         nullptr, true, "System Error - Can't register preview window..."},
-        {controlPreviewClass, frameStyles, DefWindowProcA, stockBrush(WHITE_BRUSH), nullptr,
+        {imagePreviewClass, frameStyles, WindowBase::procedure, stockBrush(WHITE_BRUSH), nullptr,
+         nullptr, nullptr, true, "System Error - Can't register preview window..."},
+        {controlPreviewClass, frameStyles, WindowBase::procedure, stockBrush(WHITE_BRUSH), nullptr,
          nullptr, nullptr, true, "System Error - Can't register control preview window..."},
         {transparentPickerClass, backdropStyles, DefWindowProcA, stockBrush(WHITE_BRUSH), nullptr,
          nullptr, "SEL_CUR", false,

@@ -10,11 +10,21 @@ list(APPEND ZIM_CORE_SOURCES
     editors/frame/number_field.cpp
     editors/frame/placement_codes.cpp
     editors/frame/placement_tooltips.cpp
+    editors/frame/preview_image_fit.cpp
     editors/frame/program_page_rules.cpp
     editors/frame/project_image_copy.cpp
     editors/frame/wallpaper_image.cpp
     editors/frame/wallpaper_page_rules.cpp
 )
 list(APPEND ZIM_WIN32_SOURCES
+    editors/frame/command_buttons.cpp
+    editors/frame/control_kind_header.cpp
+    editors/frame/control_preview_panel.cpp
+    editors/frame/frame_menus.cpp
+    editors/frame/image_preview_panel.cpp
     editors/frame/page_base.cpp
+    editors/frame/parameters_frame.cpp
+    editors/frame/placement_selector.cpp
+    editors/frame/program_page.cpp
+    editors/frame/tab_pages.cpp
 )

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "shell/parameters_window.h"
+#include "editors/frame/parameters_frame.h"
 #include "shell/shell_views.h"
 #include "shell/structure_tree.h"
 #include "shell_test_fixture.h"

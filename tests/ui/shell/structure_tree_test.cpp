@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/parameters_window.h"
+#include "editors/frame/parameters_frame.h"
 #include "shell/structure_tree.h"
 #include "shell/structure_tree_items.h"
 #include "shell_test_fixture.h"

@@ -1,0 +1,17 @@
+// The program page, built straight into the parameters window when the program is selected:
+// the project's fixed facts, its description, application type and wallpaper presence, a help
+// text and the command buttons. Its rules are those of program_page_rules.h; the page moves
+// data between its controls and the Project and applies what the rules return.
+#pragma once
+
+#include <memory>
+
+#include "editors/frame/object_editor.h"
+
+namespace zim {
+
+class ParametersFrame;
+
+std::unique_ptr<ObjectEditor> makeProgramPage(ParametersFrame& frame);
+
+} // namespace zim
