@@ -6,3 +6,7 @@ list(APPEND ZIM_CORE_SOURCES
     live/image_placement.cpp
     live/window_placement.cpp
 )
+list(APPEND ZIM_WIN32_SOURCES
+    live/dialog_runner.cpp
+    live/window_base.cpp
+)
