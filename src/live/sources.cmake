@@ -7,6 +7,15 @@ list(APPEND ZIM_CORE_SOURCES
     live/window_placement.cpp
 )
 list(APPEND ZIM_WIN32_SOURCES
+    live/background_canvas.cpp
+    live/button_subclass.cpp
     live/dialog_runner.cpp
+    live/image_painter.cpp
+    live/live_brushes.cpp
+    live/live_content.cpp
+    live/live_controls.cpp
+    live/live_host.cpp
+    live/live_images.cpp
+    live/live_tooltips.cpp
     live/window_base.cpp
 )
