@@ -6,6 +6,7 @@
 #include "shell/main_window.h"
 #include "shell/shell_state.h"
 #include "shell/structure_pane.h"
+#include "shell/switching_window.h"
 #include "shell/window_base.h"
 
 namespace zim {
@@ -50,9 +51,8 @@ HCURSOR classCursor(const ClassEntry& entry) {
     return entry.systemArrow ? LoadCursorA(nullptr, IDC_ARROW) : nullptr;
 }
 
-// The image preview panels, the colour-picking overlay and the preview's switching window
-// have no behaviour of their own yet; their classes exist so that the pages that open them
-// find them registered.
+// The image preview panels and the colour-picking overlay have no behaviour of their own yet;
+// their classes exist so that the pages that open them find them registered.
 std::array<ClassEntry, 8> classTable() {
     return {{
         {mainWindowClass, CS_HREDRAW | CS_VREDRAW, mainWindowProcedure, systemBrush(COLOR_BTNFACE),
@@ -70,8 +70,9 @@ std::array<ClassEntry, 8> classTable() {
         {transparentPickerClass, backdropStyles, DefWindowProcA, stockBrush(WHITE_BRUSH), nullptr,
          nullptr, "SEL_CUR", false,
          "System Error - Can't register window for transparent color selection..."},
-        {switchingWindowClass, backdropStyles, DefWindowProcA, stockBrush(BLACK_BRUSH), nullptr,
-         nullptr, nullptr, false, "System Error - Can't register window for switching window..."},
+        {switchingWindowClass, backdropStyles, switchingWindowProcedure, stockBrush(BLACK_BRUSH),
+         nullptr, nullptr, nullptr, false,
+         "System Error - Can't register window for switching window..."},
     }};
 }
 
