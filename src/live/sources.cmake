@@ -12,6 +12,7 @@ list(APPEND ZIM_WIN32_SOURCES
     live/button_subclass.cpp
     live/designed_window.cpp
     live/dialog_runner.cpp
+    live/edit_windows.cpp
     live/image_painter.cpp
     live/live_brushes.cpp
     live/live_classes.cpp
@@ -20,8 +21,10 @@ list(APPEND ZIM_WIN32_SOURCES
     live/live_host.cpp
     live/live_images.cpp
     live/live_tooltips.cpp
+    live/position_edit_window.cpp
     live/preview.cpp
     live/preview_windows.cpp
+    live/selection_edit_window.cpp
     live/wallpaper_window.cpp
     live/window_base.cpp
 )

@@ -1,5 +1,6 @@
 #include "shell/switching_window.h"
 
+#include "live/edit_windows.h"
 #include "live/preview.h"
 #include "shell/control_toolkit.h"
 #include "shell/shell_state.h"
@@ -31,8 +32,12 @@ void onCreate(HWND window) {
                            WS_EX_STATICEDGE});
 }
 
+// The open edit window goes first: while one is open no preview runs.
 void onBack() {
-    closeFirstWindow();
+    if (editWindow())
+        closeEditWindow();
+    else
+        closeFirstWindow();
 }
 
 } // namespace

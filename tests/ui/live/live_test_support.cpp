@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "live/edit_windows.h"
 #include "live/live_classes.h"
 #include "live/preview.h"
 #include "live/win32_handles.h"
@@ -58,8 +59,8 @@ constexpr int gdiTableEntries = 0x10000;
 
 DWORD gdiTableCount() {
     using CurrentEnvironment = void*(WINAPI*)();
-    const auto currentEnvironment = reinterpret_cast<CurrentEnvironment>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlGetCurrentPeb")));
+    const auto currentEnvironment = reinterpret_cast<CurrentEnvironment>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlGetCurrentPeb")));
     if (!currentEnvironment)
         return 0;
     auto* environment = static_cast<unsigned char*>(currentEnvironment());
@@ -154,13 +155,16 @@ void LiveTest::SetUp() {
     mainWindow_ = start();
 }
 
-// A test that failed halfway may leave a preview behind; it may not reach the next test.
+// A test that failed halfway may leave a preview or an edit window behind; none may reach the
+// next test.
 void LiveTest::TearDown() {
+    closeEditWindow();
     if (previewRunning())
         closeFirstWindow();
     pumpUntil([] { return !previewRunning(); }, 2000);
     pumpMessages();
     releasePreviewClasses();
+    releaseEditWindowClass();
     ShellTest::TearDown();
 }
 
