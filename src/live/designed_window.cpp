@@ -97,12 +97,12 @@ PixelRect referenceAreaOf(bool hasOwner, HWND owner) {
     return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-WindowPlacement designedPlacementOf(int w, DWORD style, DWORD extendedStyle, HWND owner) {
+WindowPlacement designedPlacementOf(int w, DWORD style, DWORD extendedStyle,
+                                    const PixelRect& reference) {
     const AppWindow& record = window(w);
     const PixelSize firstImage =
         record.sizeMode == sizeOfFirstImage ? firstImageBitmapSize(w) : PixelSize{};
-    return placeWindow(layoutRequestOf(record, firstImage),
-                       referenceAreaOf(record.hasOwner != 0, owner),
+    return placeWindow(layoutRequestOf(record, firstImage), reference,
                        frameSizeOf(style, extendedStyle));
 }
 
@@ -112,7 +112,8 @@ HWND createDesignedWindow(int w) {
     window(w).ownerHwnd = storeHandle(owner);
     const DWORD style = designedStyleOf(record);
     const DWORD extendedStyle = designedExtendedStyleOf(record);
-    const WindowPlacement place = designedPlacementOf(w, style, extendedStyle, owner);
+    const WindowPlacement place =
+        designedPlacementOf(w, style, extendedStyle, referenceAreaOf(record.hasOwner != 0, owner));
     const DWORD animation = record.animate ? static_cast<DWORD>(record.appearanceTime) : 0;
 
     if (record.kind == modalDialog) {

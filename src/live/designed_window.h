@@ -27,12 +27,13 @@ PixelSize firstImageBitmapSize(int w);
 // designer's frame window.
 HWND designedOwnerOf(int w);
 
-// Where window w goes: its grid cell, corner or the system's choice in its reference area,
-// which is the owner's client area when it has an owner and the screen otherwise.
-WindowPlacement designedPlacementOf(int w, DWORD style, DWORD extendedStyle, HWND owner);
-
-// The reference area of a window with or without that owner, in screen coordinates.
+// The reference area of a window with or without that owner, in screen coordinates: the
+// owner's client area, or the screen.
 PixelRect referenceAreaOf(bool hasOwner, HWND owner);
+
+// Where window w goes: its grid cell, corner or the system's choice in its reference area.
+WindowPlacement designedPlacementOf(int w, DWORD style, DWORD extendedStyle,
+                                    const PixelRect& reference);
 
 // Creates and shows window w of the design. A modal dialog runs until it is closed and 0 is
 // returned then; otherwise the window, or 0 when it could not be created.

@@ -23,6 +23,15 @@ RECT rectOf(const PixelRect& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
+// The reference area the preview would give window w. Only the designer's frame window is
+// there while an edit window is open: it owns the designed windows of a design without
+// wallpaper; any other owner (the wallpaper, another designed window) is not, and the
+// wallpaper covers the screen anyway.
+PixelRect previewReferenceOf(const AppWindow& record, HWND frameWindow) {
+    const bool ownedByFrame = record.hasOwner && project().program.wallpaperPresent == 0;
+    return referenceAreaOf(ownedByFrame, frameWindow);
+}
+
 } // namespace
 
 PixelRect outerAround(const PixelRect& client, DWORD style, DWORD extendedStyle) {
@@ -37,9 +46,9 @@ EditWindowFrame editWindowFrameOf(int w, bool framed) {
     frame.designedStyle = designedStyleOf(record) & 0xFFFF0000;
     frame.designedExtended = designedExtendedStyleOf(record);
     frame.owner = liveHost().frameWindow();
-    frame.reference = referenceAreaOf(record.hasOwner != 0, frame.owner);
+    frame.reference = previewReferenceOf(record, frame.owner);
     const WindowPlacement place =
-        designedPlacementOf(w, frame.designedStyle, frame.designedExtended, frame.owner);
+        designedPlacementOf(w, frame.designedStyle, frame.designedExtended, frame.reference);
     frame.systemDefault = place.systemDefault;
     frame.style = (frame.designedStyle & ~unwantedStyles) | WS_VISIBLE;
     frame.extendedStyle = frame.designedExtended;

@@ -9,7 +9,6 @@
 #include "live/win32_handles.h"
 #include "live_test_support.h"
 #include "model/default_project.h"
-#include "shell/shell_state.h"
 #include "shell/switching_window.h"
 
 namespace zim::test {
@@ -202,10 +201,9 @@ TEST_F(EditWindowTest, PositionWindowFollowsItsFrameAsTheDesignedWindowWouldStan
     PixelRect chosen;
     ASSERT_TRUE(openPositionEditWindow(1, chosen, page_));
     HWND edit = editWindow();
-    // Counted from the reference area: the client area of the backdrop that owns it.
-    RECT reference = clientOnScreen(backdropWindow);
-    const RECT centred = centredInClient(backdropWindow, {300, 200});
-    const int left = centred.left - reference.left, top = centred.top - reference.top;
+    // Where the preview puts window 1: centred in the wallpaper, which covers the screen.
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - 300) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - 200) / 2;
     EXPECT_EQ(chosen, (PixelRect{left, top, left + 300, top + 200}));
 
     RECT r;
