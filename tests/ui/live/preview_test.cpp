@@ -124,6 +124,19 @@ TEST_F(PreviewTest, CloseButtonsCloseTheirWindowAndTheDesignerGoesOn) {
     EXPECT_TRUE(designerShown());
     MSG quit;
     EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+
+    // A modeless dialog closes itself the same way.
+    window(1).kind = 1;
+    button(1, 1).action = 1;
+    ASSERT_TRUE(startPreview());
+    first = liveWindow(1);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(className(first), "#32770");
+    click(startButton());
+    expectAsked("Current window is closed now...");
+    EXPECT_FALSE(IsWindow(first));
+    waitForPreviewEnd();
+    EXPECT_TRUE(designerShown());
 }
 
 TEST_F(PreviewTest, ModalDialogAsFirstWindowRunsUntilBackClosesIt) {
