@@ -258,7 +258,7 @@ class SelectionEditWindow : public WindowBase {
 
     // The working copy takes the placed rectangle; the live control moves to it (an image
     // is drawn again there) and the area around the old and new selection is painted again,
-    // focus rectangle included. `old` is the screen area the old state covered.
+    // focus rectangle included. `old` is the area the old selection covered.
     void applyPlaced(const PixelRect& old) {
         const PixelRect placed = drag_->placed();
         switch (target_) {
