@@ -9,11 +9,11 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "model/default_project.h"
 #include "model/project.h"
 #include "shell/shell_state.h"
@@ -23,24 +23,10 @@
 namespace {
 
 using namespace zim;
+using bench::median;
+using bench::nowMs;
 
 constexpr int rounds = 7;
-
-double nowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 void fillFullProject() {
     buildDefaultProject();

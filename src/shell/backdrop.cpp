@@ -1,10 +1,12 @@
 #include "shell/backdrop.h"
 
+#include "live/preview.h"
 #include "shell/exit_question.h"
 #include "shell/main_window.h"
 #include "shell/shell_animation.h"
 #include "shell/shell_state.h"
 #include "shell/startup.h"
+#include "shell/switching_window.h"
 #include "shell/window_classes.h"
 
 namespace zim {
@@ -26,9 +28,9 @@ const char* creationError = backdropError;
 
 // bool onCreate(HWND window)
 // Without its timer the backdrop would never open the main window, so it is not created.
-// The switching window of the preview belongs here too, once the preview exists.
 bool onCreate(HWND window) {
     MoveWindow(window, 0, 0, screenWidth, screenHeight, FALSE);
+    createSwitchingWindow(window);
     if (SetTimer(window, backdropTimer, backdropTimerPeriod, nullptr))
         return true;
     creationError = timerError;
@@ -84,6 +86,10 @@ LRESULT CALLBACK backdropProcedure(HWND window, UINT message, WPARAM wParam, LPA
         return 0;
     case WM_PAINT:
         onPaint(window);
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == releasePreviewCommand)
+            releasePreviewClasses();
         return 0;
     case WM_CLOSE:
         // Alt+F4 while the backdrop is active, or its taskbar button's close: the destroyed

@@ -6,6 +6,7 @@
 
 #include "archive/project_commands.h"
 #include "generator/generate_command.h"
+#include "live/preview.h"
 #include "model/project.h"
 #include "model/text_field.h"
 #include "shell/control_toolkit.h"
@@ -101,8 +102,8 @@ void onProjectCommand(int id) {
     case generateProgramCommand:
         generateCommand(shellPrompts());
         break;
-    default:
-        // "Preview Program" starts the preview of the live windows, which is not built yet.
+    case previewProgramCommand:
+        startPreview();
         break;
     }
 }

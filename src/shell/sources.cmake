@@ -16,6 +16,7 @@ list(APPEND ZIM_WIN32_SOURCES
     shell/about_view.cpp
     shell/control_toolkit.cpp
     shell/backdrop.cpp
+    shell/designer_live_host.cpp
     shell/exit_question.cpp
     shell/main_window.cpp
     shell/message_loop.cpp
@@ -26,6 +27,7 @@ list(APPEND ZIM_WIN32_SOURCES
     shell/startup.cpp
     shell/structure_pane.cpp
     shell/structure_tree.cpp
+    shell/switching_window.cpp
     shell/view_dialog.cpp
     shell/window_base.cpp
     shell/window_classes.cpp

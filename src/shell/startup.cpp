@@ -9,6 +9,7 @@
 #include "model/program_state.h"
 #include "model/project_file.h"
 #include "shell/backdrop.h"
+#include "shell/designer_live_host.h"
 #include "shell/screen_check.h"
 #include "shell/shell_animation.h"
 #include "shell/shell_state.h"
@@ -84,6 +85,7 @@ bool startUp(HINSTANCE instance) {
         return false;
     hInstance = instance;
     designMode = 1;
+    installDesignerLiveHost();
     startupErrorText.clear();
     runStep(initialiseCommonControls);
     runStep([] {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "editors/frame/parameters_frame.h"
+#include "live/preview.h"
 #include "model/project.h"
 #include "shell/control_toolkit.h"
 #include "shell/object_code.h"
@@ -96,7 +97,8 @@ LRESULT CALLBACK structurePaneProcedure(HWND window, UINT message, WPARAM wParam
     case WM_NOTIFY:
         return onNotify(window, *reinterpret_cast<const NMHDR*>(lParam));
     case WM_COMMAND:
-        // "Preview" (identifier 2) starts the preview once the preview exists.
+        if (LOWORD(wParam) == previewButtonId && HIWORD(wParam) == BN_CLICKED)
+            startPreview();
         return 0;
     case WM_DESTROY:
         onDestroy(window);

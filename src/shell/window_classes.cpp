@@ -6,6 +6,7 @@
 #include "shell/main_window.h"
 #include "shell/shell_state.h"
 #include "shell/structure_pane.h"
+#include "shell/switching_window.h"
 #include "shell/window_base.h"
 
 namespace zim {
@@ -50,9 +51,9 @@ HCURSOR classCursor(const ClassEntry& entry) {
     return entry.systemArrow ? LoadCursorA(nullptr, IDC_ARROW) : nullptr;
 }
 
-// The colour-picking overlay and the preview's switching window have no behaviour of their own
-// yet; their classes exist so that the pages that open them find them registered. The two
-// preview panels are objects on the window base, like the parameters window.
+// The colour-picking overlay has no behaviour of its own yet; its class exists so that the
+// pages that open it find it registered. The preview panels and the parameters window are
+// objects on the window base.
 std::array<ClassEntry, 8> classTable() {
     return {{
         {mainWindowClass, CS_HREDRAW | CS_VREDRAW, mainWindowProcedure, systemBrush(COLOR_BTNFACE),
@@ -70,8 +71,9 @@ std::array<ClassEntry, 8> classTable() {
         {transparentPickerClass, backdropStyles, DefWindowProcA, stockBrush(WHITE_BRUSH), nullptr,
          nullptr, "SEL_CUR", false,
          "System Error - Can't register window for transparent color selection..."},
-        {switchingWindowClass, backdropStyles, DefWindowProcA, stockBrush(BLACK_BRUSH), nullptr,
-         nullptr, nullptr, false, "System Error - Can't register window for switching window..."},
+        {switchingWindowClass, backdropStyles, switchingWindowProcedure, stockBrush(BLACK_BRUSH),
+         nullptr, nullptr, nullptr, false,
+         "System Error - Can't register window for switching window..."},
     }};
 }
 

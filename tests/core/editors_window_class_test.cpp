@@ -77,7 +77,8 @@ TEST_F(WindowClassRules, SaveDeletesTheFilesOfSourcesThatAreNoLongerFiles) {
 TEST_F(WindowClassRules, SaveNeverDeletesThroughALinkOrOutsideTheProjectFolder) {
     const fs::path victim = folder.root() / "victim.cur";
     test::writeBytes(victim, test::bytesOf("keep me"));
-    fs::create_symlink(victim, folder.project() / "Wnd_001.cur");
+    if (!test::makeLink(victim, folder.project() / "Wnd_001.cur"))
+        GTEST_SKIP() << test::cannotMakeLinks;
     folder.put("../escape.ico", "keep me too");
     setText(project().windows[0].smallIconName, "../escape");
     folder.put("Wnd_001.ico");
@@ -220,7 +221,8 @@ TEST_F(WindowClassRules, CustomIconsAndCursorsAreCopiedOverTheWindowsFilesAtOnce
     // A link in the cursor's place is never written through; the source stays.
     const fs::path outside = folder.root() / "outside.cur";
     setText(project().windows[0].cursorName, "Linked");
-    fs::create_symlink(outside, folder.project() / "Linked.cur");
+    if (!test::makeLink(outside, folder.project() / "Linked.cur"))
+        return; // this system cannot make links; the native run covers the case
     WindowClassPage linked = pageOf();
     linked.command(noCursorItem, IconTarget::icon, script);
     EXPECT_FALSE(linked.command(customCursorItem, IconTarget::icon, script));

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "model/style_lists.h"
-#include "shell/win32_handles.h"
+#include "live/win32_handles.h"
 #include "shell/window_base.h"
 #include "shell/window_classes.h"
 

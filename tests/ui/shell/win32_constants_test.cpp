@@ -7,7 +7,7 @@
 #include <string>
 
 #include "model/style_lists.h"
-#include "shell/win32_handles.h"
+#include "live/win32_handles.h"
 
 namespace zim {
 namespace {
