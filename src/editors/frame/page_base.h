@@ -14,6 +14,7 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "shell/control_toolkit.h"
@@ -60,6 +61,11 @@ class PageBase {
     virtual void onCommand(int /*id*/, int /*code*/, HWND /*control*/) {}
     // WM_NOTIFY; the result is the message's answer (through DWLP_MSGRESULT).
     virtual LRESULT onNotify(const NMHDR& /*header*/) { return 0; }
+    // WM_CTLCOLORSTATIC of a control: the brush it is painted with, or nothing for the
+    // dialog's own colours.
+    virtual std::optional<HBRUSH> onControlColour(HDC /*dc*/, HWND /*control*/) {
+        return std::nullopt;
+    }
 
   private:
     friend HWND createPage(std::unique_ptr<PageBase> page, HWND parent, const LayoutBox& area);
