@@ -36,8 +36,9 @@ class PagePreview {
 class StyleSetPage : public PageBase {
   public:
     void loadControls() final;
-    // Every option and field of these pages writes the working copy as it changes.
-    void storeControls() final {}
+    // Every option writes the working copy as it changes; a page whose own fields wait for
+    // the frame's store step overrides this.
+    void storeControls() override {}
 
   protected:
     StyleSetPage(const char* title, std::unique_ptr<PagePreview> preview);
