@@ -71,6 +71,23 @@ void writeIcon(const std::filesystem::path& path) {
     put(0, 16 * 4); // the mask: every pixel shown
 }
 
+// A 24-bit bitmap of one colour.
+void writeBitmap(const std::filesystem::path& path, int width, int height, COLORREF colour) {
+    std::ofstream file(path, std::ios::binary);
+    const auto put = [&](uint32_t value, int bytes) {
+        for (int k = 0; k < bytes; ++k)
+            file.put(static_cast<char>(value >> (8 * k)));
+    };
+    const int row = (width * 3 + 3) / 4 * 4;
+    put(0x4D42, 2), put(54 + row * height, 4), put(0, 4), put(54, 4);
+    put(40, 4), put(width, 4), put(height, 4), put(1, 2), put(24, 2), put(0, 4 * 6);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            put(GetBValue(colour), 1), put(GetGValue(colour), 1), put(GetRValue(colour), 1);
+        put(0, row - width * 3);
+    }
+}
+
 TEST_F(WindowPagesTest, TypePageSavesTheWindowAndWindowOneDecidesTheApplicationType) {
     test::ScriptedQuestions questions;
     showEditView();
@@ -133,6 +150,38 @@ TEST_F(WindowPagesTest, TypePageSavesTheWindowAndWindowOneDecidesTheApplicationT
     pressOn(17);
     EXPECT_EQ(window(2).kind, 0);
     EXPECT_EQ(project().program.applicationType, 1);
+}
+
+TEST_F(WindowPagesTest, ImageSizeShowsTheTemplateCopyWhichSaveKeepsAndOtherSizesDelete) {
+    test::ScriptedQuestions questions;
+    showEditView();
+    std::filesystem::create_directory(root_ / "Templates");
+    writeBitmap(root_ / "Templates" / "WND_BACKGROUND.bmp", 8, 8, RGB(0, 200, 0));
+    open(300100);
+    HWND preview = FindWindowExA(page(), nullptr, "WizardPreviewWindowClass", nullptr);
+    ASSERT_NE(preview, nullptr);
+    const auto centre = [preview] {
+        UpdateWindow(preview);
+        HDC dc = GetDC(preview);
+        const COLORREF colour = GetPixel(dc, 80, 80);
+        ReleaseDC(preview, dc);
+        return colour;
+    };
+    const std::filesystem::path copy = projectDirectory / "Wnd_001_01.bmp";
+    pressOn(15);
+    pressOn(47);
+    EXPECT_TRUE(std::filesystem::exists(copy));
+    EXPECT_TRUE(IsWindowEnabled(on(27)) && !IsWindowEnabled(on(102)));
+    EXPECT_EQ(centre(), RGB(0, 200, 0));
+    pressOn(52);
+    EXPECT_FALSE(std::filesystem::exists(copy));
+    EXPECT_NE(centre(), RGB(0, 200, 0));
+    pressOn(47);
+    pressOn(17);
+    EXPECT_TRUE(std::filesystem::exists(copy));
+    EXPECT_EQ(window(1).sizeMode, 1);
+    EXPECT_EQ(window(1).imageCount, 1);
+    EXPECT_EQ(shown(window(1).images[0].fileName), "Wnd_001_01");
 }
 
 TEST_F(WindowPagesTest, PositionEditWindowHandsTheMovedWindowToThePage) {
@@ -218,9 +267,16 @@ TEST_F(WindowPagesTest, ClassDataAndStylesReachThePreview) {
 
     showTab(2);
     pressOn(15);
+    moveStyle(57, "WS_POPUP", 59);
+    pressOn(16);
+    EXPECT_EQ(SendMessageA(on(58), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                           reinterpret_cast<LPARAM>("WS_POPUP")),
+              LB_ERR);
+    pressOn(15);
     moveStyle(57, "WS_THICKFRAME", 59);
     moveStyle(64, "WS_EX_CLIENTEDGE", 62);
     pressOn(17);
+    EXPECT_EQ(window(1).windowStyles[styleEntry(windowStyleList, "WS_POPUP") - 1], 0);
 
     ASSERT_TRUE(startPreview());
     HWND live = FindWindowA("ZIM_Window001 Class", nullptr);
