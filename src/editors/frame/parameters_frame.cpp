@@ -4,6 +4,7 @@
 #include "editors/frame/control_kind_header.h"
 #include "editors/frame/page_base.h"
 #include "editors/frame/program_page.h"
+#include "editors/window/window_header.h"
 #include "model/program_state.h"
 #include "model/project.h"
 #include "shell/message_loop.h"
@@ -27,7 +28,7 @@ constexpr int titleTop = 5;
 
 ParametersFrame* openFrame = nullptr;
 
-// The editor of each object kind. The wallpaper, background-image and window editors come
+// The editor of each object kind. The wallpaper and background-image editors come
 // with their own pages; until then the frame shows only its title for them.
 std::unique_ptr<ObjectEditor> editorFor(int32_t kind, ParametersFrame& frame) {
     switch (kind) {
@@ -36,6 +37,9 @@ std::unique_ptr<ObjectEditor> editorFor(int32_t kind, ParametersFrame& frame) {
     case objectButton:
     case objectStatic:
         return makeControlKindHeader(frame);
+    case objectWindow:
+    case objectDialog:
+        return makeWindowHeader(frame);
     default:
         return nullptr;
     }
