@@ -163,7 +163,7 @@ class BackgroundImagePageEditor : public ObjectEditor {
         createControls(parent, backgroundImageControls(client.right, client.bottom));
         fill_.emplace(parent, fillCells(), fillIds());
         info_ = bitmapInfoLines(image_, projectDirectory);
-        createImagePreviewPanel(parent, previewBox, [this] { return previewImage(); });
+        preview_ = createImagePreviewPanel(parent, previewBox, [this] { return previewImage(); });
         CreateCommandButtons(parent, client, commandButtonMargin);
         loadControls();
         frame_.applyEnabling();
@@ -198,6 +198,7 @@ class BackgroundImagePageEditor : public ObjectEditor {
         if (pressBackgroundImageControl(page_.style, id)) {
             showChoices();
             frame_.applyEnabling();
+            redrawImagePreview(preview_);
         }
     }
 
@@ -239,6 +240,7 @@ class BackgroundImagePageEditor : public ObjectEditor {
         showChoices();
         transparent_.show(static_cast<COLORREF>(page_.style.transparentColour));
         frameColour_.show(static_cast<COLORREF>(page_.style.frameColour));
+        redrawImagePreview(preview_);
     }
 
     void showChoices() {
@@ -256,8 +258,19 @@ class BackgroundImagePageEditor : public ObjectEditor {
     }
 
     // Only a bitmap whose header was read is drawn: its name is a file of the project folder.
-    PreviewImage previewImage() const {
-        return {info_.header.has_value(), bitmapNameOf(info_.fileName), nullptr};
+    // It is drawn with the page's choices and the border sizes typed so far.
+    PreviewImage previewImage() {
+        ImageDrawing drawing = pendingImageDrawing(image_, pageWithBorders());
+        drawing.bitmapName = bitmapNameOf(info_.fileName);
+        drawing.fromResource = false; // the designer always draws the project's file
+        return {info_.header.has_value(), drawing.bitmapName, nullptr, drawing};
+    }
+
+    BackgroundImagePage pageWithBorders() const {
+        BackgroundImagePage page = page_;
+        page.frameWidth = textOf(frame_.window(), frameWidthEdit);
+        page.frameHeight = textOf(frame_.window(), frameHeightEdit);
+        return page;
     }
 
     // From the colour dialog or from a pixel of the bitmap, as the user answers.
@@ -288,6 +301,7 @@ class BackgroundImagePageEditor : public ObjectEditor {
         }
         page_.style.transparentColour = static_cast<int32_t>(*colour);
         transparent_.show(*colour);
+        redrawImagePreview(preview_);
     }
 
     void chooseFrameColour() {
@@ -299,6 +313,7 @@ class BackgroundImagePageEditor : public ObjectEditor {
         }
         page_.style.frameColour = chosen;
         frameColour_.show(static_cast<COLORREF>(chosen));
+        redrawImagePreview(preview_);
     }
 
     void save() {
@@ -329,6 +344,7 @@ class BackgroundImagePageEditor : public ObjectEditor {
     ColourSample transparent_;
     ColourSample frameColour_;
     std::optional<PlacementSelector> fill_;
+    HWND preview_ = nullptr;
 };
 
 } // namespace

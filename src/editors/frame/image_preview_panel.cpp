@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "editors/frame/preview_image_fit.h"
+#include "live/image_painter.h"
 #include "shell/window_base.h"
 #include "shell/window_classes.h"
 
@@ -59,12 +60,19 @@ class ImagePreviewPanel : public WindowBase {
         HBRUSH background =
             image.background ? image.background : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
         FillRect(memory, &all, background);
-        if (image.present)
+        if (image.present && image.drawing)
+            drawInPanel(memory, *image.drawing);
+        else if (image.present)
             drawBitmapFile(memory, image.bitmapName + ".bmp");
         SelectObject(memory, previous);
         DeleteDC(memory);
         ReleaseDC(window(), screen);
         InvalidateRect(window(), nullptr, FALSE);
+    }
+
+    void drawInPanel(HDC memory, ImageDrawing drawing) const {
+        drawing.placement = placeWholeArea;
+        paintImage(memory, drawing, {0, 0, size_.cx, size_.cy});
     }
 
     // A file that cannot be read leaves the background alone.

@@ -173,6 +173,11 @@ TEST_F(WallpaperPagesTest, BackgroundImagePagePicksTheTransparentColourFromTheBi
 
     press(15);
     EXPECT_FALSE(enabled(39));
+    // The preview draws the page's choices before Save: stretched over its whole area.
+    press(36);
+    HWND preview = FindWindowExA(parametersWindow, nullptr, "WizardPreviewWindowClass", nullptr);
+    EXPECT_EQ(pixel(preview, 5, 10), red);
+    EXPECT_EQ(pixel(preview, 284, 280), blue);
     press(38);
     press(22); // the centre: fill code 0
     EXPECT_FALSE(checked(35));
