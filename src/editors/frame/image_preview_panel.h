@@ -22,6 +22,9 @@ struct PreviewImage {
     // When set, the bitmap is drawn as this says (fill, transparent colour, frame) with the
     // whole panel as its drawing area, so that those choices show; otherwise it is fitted in.
     std::optional<ImageDrawing> drawing = std::nullopt;
+    // When not empty (with `drawing`), the panel shows this whole area (the screen) shrunk:
+    // its background with the image's drawing area placed in it as the running program does.
+    PixelSize outerArea = {};
 };
 
 // Asked for the page's image each time the panel draws its picture.

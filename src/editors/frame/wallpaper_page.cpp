@@ -14,6 +14,7 @@
 #include "editors/frame/placement_selector.h"
 #include "editors/frame/wallpaper_image.h"
 #include "editors/frame/wallpaper_page_rules.h"
+#include "live/image_drawing.h"
 #include "model/name_path.h"
 #include "model/program_state.h"
 #include "model/project.h"
@@ -173,7 +174,14 @@ class WallpaperPageEditor : public ObjectEditor {
             save();
             return;
         }
-        if (session().state() != EditorState::edit || code != BN_CLICKED)
+        if (session().state() != EditorState::edit)
+            return;
+        // A typed size or corner moves the image in the preview at once.
+        if (code == EN_CHANGE) {
+            redrawImagePreview(preview_);
+            return;
+        }
+        if (code != BN_CLICKED)
             return;
         switch (id) {
         case selectNewColorButton:
@@ -269,10 +277,13 @@ class WallpaperPageEditor : public ObjectEditor {
         redrawImagePreview(preview_);
     }
 
+    // The screen in small, as the wallpaper would show it with the page's choices so far.
     PreviewImage previewImage() {
         readTexts();
         const Wallpaper pending = pendingWallpaper(project().wallpaper, page_);
-        return {pending.imagePresent != 0, shown(pending.imageFile), sample_.brush()};
+        const PixelSize screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        return {pending.imagePresent != 0, shown(pending.imageFile), sample_.brush(),
+                drawingOf(pending), screen};
     }
 
     // The colour menu, centred under "Select New Color"; its commands come back to the frame.

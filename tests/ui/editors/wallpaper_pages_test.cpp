@@ -78,7 +78,7 @@ class WallpaperPagesTest : public test::EditorTest {
 TEST_F(WallpaperPagesTest, WallpaperPageChangesTheProjectOnlyOnSaveAndThePreviewShowsIt) {
     const std::string chosen = (root_ / "chosen.bmp").string();
     const std::string wallpaperFile = (root_.defaultDirectory() / "Wallpaper.bmp").string();
-    writeBitmap(chosen, 24, 16, [](int, int) { return red; });
+    writeBitmap(chosen, 200, 120, [](int, int) { return red; });
     showEditView();
     select(wallpaperCode);
     EXPECT_EQ(shownText(201), "500");
@@ -134,7 +134,19 @@ TEST_F(WallpaperPagesTest, WallpaperPageChangesTheProjectOnlyOnSaveAndThePreview
     EXPECT_EQ(bytesOf(wallpaperFile), bytesOf(chosen));
 
     type(205, "-7");
-    type(206, "40");
+    type(206, "400");
+    // The page's preview is the screen in small (its width across the panel, centred): the
+    // typed corner shows there before Save.
+    HWND preview = FindWindowExA(parametersWindow, nullptr, "WizardPreviewWindowClass", nullptr);
+    const SIZE panel = test::clientSize(preview);
+    const int screenTop =
+        (panel.cy - panel.cx * GetSystemMetrics(SM_CYSCREEN) / GetSystemMetrics(SM_CXSCREEN)) / 2;
+    const auto inPreview = [&](int x, int y) {
+        return pixel(preview, x * panel.cx / GetSystemMetrics(SM_CXSCREEN),
+                     screenTop + y * panel.cx / GetSystemMetrics(SM_CXSCREEN));
+    };
+    EXPECT_EQ(inPreview(60, 460), red);
+    EXPECT_EQ(inPreview(60, 300), custom);
     HWND frameBefore = parametersWindow;
     press(17);
     const Wallpaper& saved = project().wallpaper;
@@ -142,7 +154,7 @@ TEST_F(WallpaperPagesTest, WallpaperPageChangesTheProjectOnlyOnSaveAndThePreview
     EXPECT_EQ(saved.backgroundValue, static_cast<int32_t>(custom));
     EXPECT_EQ(saved.imagePlacement, 10);
     EXPECT_EQ(saved.imageX, -7);
-    EXPECT_EQ(saved.imageY, 40);
+    EXPECT_EQ(saved.imageY, 400);
     EXPECT_NE(parametersWindow, frameBefore) << "the tree was rebuilt and selected the wallpaper";
     EXPECT_EQ(test::selectedCode(tree_), wallpaperCode);
     EXPECT_EQ(commandButtons(), viewState());
@@ -151,10 +163,10 @@ TEST_F(WallpaperPagesTest, WallpaperPageChangesTheProjectOnlyOnSaveAndThePreview
     ASSERT_TRUE(startPreview());
     HWND wallpaper = loadHandle<HWND>(project().wallpaper.hwnd);
     ASSERT_NE(wallpaper, nullptr);
-    test::pumpUntil([&] { return pixel(wallpaper, 5, 50) == red; });
-    EXPECT_EQ(pixel(wallpaper, 5, 50), red);
-    EXPECT_EQ(pixel(wallpaper, 5, 20), custom);
-    EXPECT_EQ(pixel(wallpaper, 30, 50), custom);
+    test::pumpUntil([&] { return pixel(wallpaper, 5, 450) == red; });
+    EXPECT_EQ(pixel(wallpaper, 5, 450), red);
+    EXPECT_EQ(pixel(wallpaper, 5, 380), custom);
+    EXPECT_EQ(pixel(wallpaper, 250, 450), custom);
     closeFirstWindow();
     test::pumpUntil([] { return !previewRunning(); });
 }
