@@ -53,7 +53,8 @@ bool painted(HWND window) {
 
 // Milliseconds from starting the program until its window 1 is painted; -1 when it never is.
 double timeToPainted(const std::string& program) {
-    STARTUPINFOA startup = {sizeof startup};
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     std::string line = "\"" + program + "\"";
     const double start = nowMs();

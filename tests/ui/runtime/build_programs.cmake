@@ -15,15 +15,18 @@ function(run)
 endfunction()
 
 # Puts `code` (lines of Fortran) right after the comment line that repeats a button's caption.
+# file(READ) gives the text without its carriage returns; they are put back on writing, so the
+# file keeps its CR LF line ends.
 function(insert_after_caption file caption code)
     file(READ "${file}" source)
-    set(marker "!  <<${caption}>>\r\n")
+    set(marker "!  <<${caption}>>\n")
     string(FIND "${source}" "${marker}" at)
     if(at EQUAL -1)
         message(FATAL_ERROR "${file} has no button \"${caption}\"")
     endif()
-    string(REPLACE "\n" "\r\n" code "${code}")
     string(REPLACE "${marker}" "${marker}${code}" source "${source}")
+    string(REPLACE "\r\n" "\n" source "${source}")
+    string(REPLACE "\n" "\r\n" source "${source}")
     file(WRITE "${file}" "${source}")
 endfunction()
 

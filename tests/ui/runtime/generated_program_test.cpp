@@ -100,7 +100,8 @@ class GeneratedProgram : public ::testing::Test {
 
     void start(const char* program) {
         const std::string path = programs + "\\" + program;
-        STARTUPINFOA startup = {sizeof startup};
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
         std::string line = "\"" + path + "\"";
         ASSERT_TRUE(CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                    folder_.string().c_str(), &startup, &process_))
@@ -127,7 +128,9 @@ class GeneratedProgram : public ::testing::Test {
         return static_cast<int>(code);
     }
 
-    bool hookRan(const char* hook) const { return fs::exists(folder_ / (std::string(hook) + ".txt")); }
+    bool hookRan(const char* hook) const {
+        return fs::exists(folder_ / (std::string(hook) + ".txt"));
+    }
 
     static void click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
