@@ -2,6 +2,7 @@
 // of the design and, when its window is open, the live control.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "live/win32_handles.h"
@@ -32,8 +33,10 @@ extern "C" void zim_set_static_text(int32_t windowNumber, int32_t staticNumber, 
     zim::StaticControl* control = textStaticOf(windowNumber, staticNumber);
     if (!control)
         return;
-    const std::string caption(text, length > 0 ? static_cast<std::size_t>(length) : 0);
-    // The record keeps the text too, so a window opened later shows it.
+    // The record keeps the text too, so a window opened later shows it; the live control shows
+    // the same text, cut to the record's field.
+    const std::size_t given = length > 0 ? static_cast<std::size_t>(length) : 0;
+    const std::string caption(text, std::min(given, sizeof control->text - 1));
     zim::setCaption(control->text, caption);
     HWND live = zim::loadHandle<HWND>(control->hwnd);
     if (live && IsWindow(live))
