@@ -57,9 +57,11 @@ double timeToPainted(const std::string& program) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     std::string line = "\"" + program + "\"";
+    // Started in its own folder, where the generated program's hooks leave their files.
+    const std::string folder = program.substr(0, program.find_last_of("\\/") + 1);
     const double start = nowMs();
-    if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process))
         return -1;
     Search search{process.dwProcessId};
     double elapsed = -1;
