@@ -25,3 +25,15 @@ add_custom_target(dist ALL
             "${ZIM_DIST}/LIBRARIES"
     DEPENDS "${default_file}" ZimDesigner zimtool
     VERBATIM)
+
+# The runtime library and the image-blending import library, which generation copies into every
+# compiler project (the toolchain's libmsimg32.a under the name the projects use).
+if(TARGET ZIM)
+    add_custom_command(TARGET dist POST_BUILD
+        COMMAND "${CMAKE_COMMAND}" -E copy_if_different "$<TARGET_FILE:ZIM>"
+                "${ZIM_DIST}/LIBRARIES/ZIM.lib"
+        COMMAND "${CMAKE_COMMAND}" -E copy_if_different "${ZIM_MSIMG32_IMPORT}"
+                "${ZIM_DIST}/LIBRARIES/MSImg32.Lib"
+        VERBATIM)
+    add_dependencies(dist ZIM)
+endif()

@@ -16,6 +16,27 @@ void announce(HWND window, const char* text) {
     liveHost().message(window, text, actionCaption, MB_OK | MB_ICONINFORMATION);
 }
 
+// The designer's preview says what the generated program would do; its close-application
+// button closes only the window, since the designer itself goes on.
+void announceAndClose(HWND window, int32_t action, bool dialog) {
+    switch (action) {
+    case actionUserSubroutine:
+        announce(window, subroutineMessage);
+        break;
+    case actionCloseWindow:
+        announce(window, closeWindowMessage);
+        closeLiveWindow(window, dialog);
+        break;
+    case actionCloseApplication:
+        announce(window, closeApplicationMessage);
+        closeLiveWindow(window, dialog);
+        break;
+    default:
+        // The preview opens no other window.
+        break;
+    }
+}
+
 } // namespace
 
 void closeLiveWindow(HWND window, bool dialog) {
@@ -26,30 +47,24 @@ void closeLiveWindow(HWND window, bool dialog) {
 }
 
 void runButtonAction(HWND window, int w, int b, int32_t action, bool dialog) {
-    const bool designer = designMode == 1;
+    if (designMode == 1) {
+        announceAndClose(window, action, dialog);
+        return;
+    }
+    // The user's routine hears of every button, also of those that close: it can keep what it
+    // needs before its window or the program goes.
+    liveHost().userSubroutine(w, b);
     switch (action) {
-    case actionUserSubroutine:
-        if (designer)
-            announce(window, subroutineMessage);
-        else
-            liveHost().userSubroutine(w, b);
-        break;
     case actionCloseWindow:
-        if (designer)
-            announce(window, closeWindowMessage);
-        closeLiveWindow(window, dialog);
+        // The routine may have closed the window already.
+        if (IsWindow(window))
+            closeLiveWindow(window, dialog);
         break;
     case actionCloseApplication:
-        // The designer's preview closes only the window; the designer itself goes on.
-        if (designer) {
-            announce(window, closeApplicationMessage);
-            closeLiveWindow(window, dialog);
-        } else {
-            PostQuitMessage(0);
-        }
+        PostQuitMessage(0);
         break;
     default:
-        // Opening a new window is the generated program's own logic; the preview opens none.
+        // Opening a new window is the program's own logic (OpenZIMWindow in its routine).
         break;
     }
 }

@@ -1,6 +1,7 @@
 // What a click on a button of the designed application does, by the button's action code: in
 // the designer each action is announced in a message box before it is done; in a generated
-// program action 0 calls the user's routine and action 2 ends the program.
+// program every click calls the user's routine first, then action 1 closes the window and
+// action 2 ends the program.
 #pragma once
 
 #include <windows.h>

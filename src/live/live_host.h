@@ -31,7 +31,8 @@ class LiveHost {
     virtual int message(HWND owner, const std::string& text, const std::string& caption,
                         UINT flags);
 
-    // Action code 0 of a button in a generated program: the user's own routine.
+    // A click on button b of window w in a generated program, whatever its action code: the
+    // user's own routine.
     virtual void userSubroutine(int windowNumber, int buttonNumber);
 };
 

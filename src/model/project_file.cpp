@@ -53,8 +53,62 @@ struct Writer {
     }
 };
 
+// Where the bytes of a project come from: an open file or a block of memory.
+class ByteSource {
+  public:
+    virtual ~ByteSource() = default;
+    // The number of bytes, or -1 when it cannot be known.
+    virtual int64_t size() = 0;
+    virtual bool readAt(int64_t offset, void* data, std::size_t size) = 0;
+};
+
+class FileSource : public ByteSource {
+  public:
+    explicit FileSource(std::FILE* in) : in_(in) {}
+    int64_t size() override {
+        if (std::fseek(in_, 0, SEEK_END) != 0)
+            return -1;
+        position_ = -1;
+        return std::ftell(in_);
+    }
+    // Reads that follow each other need no seek, so a whole load streams through the buffer.
+    bool readAt(int64_t offset, void* data, std::size_t size) override {
+        if (offset != position_ && std::fseek(in_, static_cast<long>(offset), SEEK_SET) != 0)
+            return false;
+        position_ = -1;
+        if (std::fread(data, 1, size, in_) != size)
+            return false;
+        position_ = offset + static_cast<int64_t>(size);
+        return true;
+    }
+
+  private:
+    std::FILE* in_;
+    int64_t position_ = -1;
+};
+
+class MemorySource : public ByteSource {
+  public:
+    MemorySource(const void* data, std::size_t size)
+        : data_(static_cast<const unsigned char*>(data)), size_(size) {}
+    int64_t size() override { return static_cast<int64_t>(size_); }
+    bool readAt(int64_t offset, void* data, std::size_t size) override {
+        if (offset < 0 || static_cast<uint64_t>(offset) > size_ ||
+            size > size_ - static_cast<std::size_t>(offset))
+            return false;
+        if (size > 0)
+            std::memcpy(data, data_ + offset, size);
+        return true;
+    }
+
+  private:
+    const unsigned char* data_;
+    std::size_t size_;
+};
+
 struct Reader {
-    std::FILE* in;
+    ByteSource& in;
+    int64_t position = 0;
     bool failed = false;
     template <class T> void item(const char*, T& field) { get(&field, sizeof(T)); }
     template <class T> void records(T* first, int32_t n) {
@@ -69,29 +123,26 @@ struct Reader {
         return !failed;
     }
     void get(void* data, std::size_t size) {
-        if (!failed && std::fread(data, 1, size, in) != size)
+        if (!failed && !in.readAt(position, data, size))
             failed = true;
+        position += static_cast<int64_t>(size);
     }
 };
 
-bool readInt32At(std::FILE* in, int64_t offset, int32_t& value) {
-    return std::fseek(in, static_cast<long>(offset), SEEK_SET) == 0 &&
-           std::fread(&value, sizeof value, 1, in) == 1;
+bool readInt32At(ByteSource& in, int64_t offset, int32_t& value) {
+    return in.readAt(offset, &value, sizeof value);
 }
 
 std::string inWindow(int w) { return w == 0 ? std::string() : " window " + std::to_string(w); }
 
-// Walks the counts of the file without reading its records: every count must lie within the
-// capacities and the file must have exactly the length the counts imply.
-FileOutcome checkLayout(std::FILE* in, const std::string& label) {
-    const std::string damaged = "The project file " + quoted(label) + " is damaged: ";
-    if (std::fseek(in, 0, SEEK_END) != 0)
-        return FileOutcome::failure("The project file " + quoted(label) +
-                                    " cannot be read: " + systemReason() + ".");
-    const int64_t size = std::ftell(in);
+// Walks the counts of the data without reading its records: every count must lie within the
+// capacities and the data must have exactly the length the counts imply. `subject` names the
+// data in messages ("The project file "X.zim"").
+FileOutcome checkLayout(ByteSource& in, const std::string& subject) {
+    const std::string damaged = subject + " is damaged: ";
+    const int64_t size = in.size();
     if (size < 0)
-        return FileOutcome::failure("The project file " + quoted(label) +
-                                    " cannot be read: its length is unknown.");
+        return FileOutcome::failure(subject + " cannot be read: its length is unknown.");
 
     auto endsEarly = [&](int64_t needed, const std::string& what) {
         return FileOutcome::failure(damaged + "it ends at byte " + std::to_string(size) +
@@ -143,9 +194,20 @@ FileOutcome checkLayout(std::FILE* in, const std::string& label) {
         return FileOutcome::failure(damaged + "it has " + std::to_string(size - pos) +
                                     " bytes after its last window, which ends at byte " +
                                     std::to_string(pos) + ".");
-    if (std::fseek(in, 0, SEEK_SET) != 0)
-        return FileOutcome::failure("The project file " + quoted(label) +
-                                    " cannot be read: " + systemReason() + ".");
+    return {};
+}
+
+std::string fileSubject(const std::string& label) { return "The project file " + quoted(label); }
+
+// Checks the layout first, so that the Project changes only when the whole data is valid.
+FileOutcome loadFromSource(Project& target, ByteSource& in, const std::string& subject) {
+    FileOutcome layout = checkLayout(in, subject);
+    if (!layout)
+        return layout;
+    Reader reader{in};
+    transferProject(reader, target);
+    if (reader.failed)
+        return FileOutcome::failure(subject + " changed or could not be read while it was loaded.");
     return {};
 }
 
@@ -229,15 +291,14 @@ FileOutcome saveProjectFile(const fs::path& directory) {
 }
 
 FileOutcome loadProjectStream(Project& target, std::FILE* in, const std::string& label) {
-    FileOutcome layout = checkLayout(in, label);
-    if (!layout)
-        return layout;
-    Reader reader{in};
-    transferProject(reader, target);
-    if (reader.failed)
-        return FileOutcome::failure("The project file " + quoted(label) +
-                                    " changed or could not be read while it was loaded.");
-    return {};
+    FileSource source(in);
+    return loadFromSource(target, source, fileSubject(label));
+}
+
+FileOutcome loadProjectBytes(Project& target, const void* data, std::size_t size,
+                             const std::string& subject) {
+    MemorySource source(data, size);
+    return loadFromSource(target, source, subject);
 }
 
 FileOutcome loadProjectFileAt(Project& target, const fs::path& file) {
@@ -271,7 +332,8 @@ FileOutcome checkProjectFile(const fs::path& file) {
     if (!in)
         return FileOutcome::failure("The project file " + quoted(label) +
                                     " cannot be opened: " + systemReason() + ".");
-    FileOutcome outcome = checkLayout(in, label);
+    FileSource source(in);
+    FileOutcome outcome = checkLayout(source, fileSubject(label));
     std::fclose(in);
     return outcome;
 }

@@ -2,6 +2,7 @@
 // project_layout.h for its items). Save and load are exact mirrors of each other.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -47,6 +48,11 @@ FileOutcome loadProjectFileAt(Project& target, const std::filesystem::path& file
 
 // Loads from an open stream positioned at its start; `label` names it in messages.
 FileOutcome loadProjectStream(Project& target, std::FILE* stream, const std::string& label);
+
+// Loads from a block of memory, such as the design data a generated program carries as a
+// resource, with the same checks; `subject` names the data in messages ("The design data").
+FileOutcome loadProjectBytes(Project& target, const void* data, std::size_t size,
+                             const std::string& subject);
 
 // Checks a file without loading it: counts and exact length.
 FileOutcome checkProjectFile(const std::filesystem::path& file);

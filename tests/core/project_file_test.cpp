@@ -300,6 +300,10 @@ TEST(ProjectFile, EveryTruncationIsRefusedAndChangesNothing) {
         writeBytes(file, std::vector<char>(full.begin(), full.begin() + length));
         FileOutcome outcome = loadProjectFile(dir.path(), "Cut");
         ASSERT_FALSE(outcome) << "length " << length;
+        // The same bytes in memory, as a generated program carries them.
+        FileOutcome inMemory = loadProjectBytes(project(), full.data(), length, "The design data");
+        ASSERT_FALSE(inMemory) << "length " << length;
+        ASSERT_EQ(inMemory.error.rfind("The design data is damaged: ", 0), 0u) << inMemory.error;
         ASSERT_NE(outcome.error.find("\"Cut.zim\""), std::string::npos) << outcome.error;
         if (length % 101 == 0 || length == full.size() - 1)
             ASSERT_TRUE(before.unchanged()) << "length " << length;
@@ -311,6 +315,12 @@ TEST(ProjectFile, EveryTruncationIsRefusedAndChangesNothing) {
     EXPECT_TRUE(before.unchanged());
     writeBytes(file, full);
     EXPECT_TRUE(loadProjectFile(dir.path(), "Cut"));
+    const Snapshot fromFile;
+    std::mt19937 again(7);
+    fillRandomly(project(), again, 3);
+    ASSERT_TRUE(loadProjectBytes(project(), full.data(), full.size(), "The design data"));
+    setText(project().program.applicationName, "Cut");
+    EXPECT_TRUE(fromFile.unchanged());
 }
 
 TEST(ProjectFile, CountsOutsideTheCapacitiesAndExtraBytesAreRefused) {
@@ -345,6 +355,9 @@ TEST(ProjectFile, CountsOutsideTheCapacitiesAndExtraBytesAreRefused) {
         EXPECT_NE(outcome.error.find(c.reason), std::string::npos)
             << c.what << ": " << outcome.error;
         EXPECT_FALSE(checkProjectFile(dir / "Bad.zim")) << c.what;
+        outcome = loadProjectBytes(project(), bytes.data(), bytes.size(), "The design data");
+        EXPECT_NE(outcome.error.find(c.reason), std::string::npos)
+            << c.what << ": " << outcome.error;
     }
     auto longer = full;
     longer.push_back('\0');

@@ -3,6 +3,7 @@
 #include "model/default_project.h"
 #include "model/name_path.h"
 #include "model/project_file.h"
+#include "zimtool/build_tool.h"
 #include "zimtool/generate_tool.h"
 #include "zimtool/project_json.h"
 
@@ -15,7 +16,9 @@ constexpr const char* usage =
     "       zimtool check FILE.zim\n"
     "       zimtool default OUT.zim\n"
     "       zimtool generate PROJECT_DIR OUT_DIR [--name NAME] [--libraries DIR]\n"
-    "           exit 0: all written and copied; 1: not generated; 2: files not copied\n";
+    "           exit 0: all written and copied; 1: not generated; 2: files not copied\n"
+    "       zimtool build GENERATED_DIR [--out EXE]\n"
+    "           exit 0: built; 1: a tool failed; 2: not buildable or a tool missing\n";
 
 int dump(const std::string& file, std::ostream& out, std::ostream& err) {
     FileOutcome loaded = loadProjectFileAt(project(), pathFromName(file));
@@ -56,6 +59,8 @@ int runZimtool(const std::vector<std::string>& args, std::ostream& out, std::ost
         return check(args[1], err);
     if (args.size() == 2 && args[0] == "default")
         return writeDefault(args[1], err);
+    if (!args.empty() && args[0] == "build")
+        return buildTool({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && args[0] == "generate") {
         const int code = generateTool({args.begin() + 1, args.end()}, err, toolDirectory);
         if (code != generateBadUsage)

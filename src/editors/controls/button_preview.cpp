@@ -137,9 +137,9 @@ void ButtonPreview::releaseImage() {
 
 // The box and the check boxes, radio buttons and group boxes of the preview take the window's
 // background, so the preview shows the button as the designed window will.
-std::optional<HBRUSH> ButtonPreview::colour(HDC dc, HWND control) {
+HBRUSH ButtonPreview::colour(HDC dc, HWND control) {
     if (!brush_ || (control != box_ && control != button_))
-        return std::nullopt;
+        return nullptr;
     SetBkColor(dc, background_);
     return brush_;
 }

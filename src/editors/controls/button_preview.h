@@ -28,7 +28,7 @@ class ButtonPreview : public PagePreview {
 
     void create(HWND page, const LayoutBox& box) override;
     void rebuild() override;
-    std::optional<HBRUSH> colour(HDC dc, HWND control) override;
+    HBRUSH colour(HDC dc, HWND control) override;
 
     // The size of the image the preview shows; 0 by 0 when it has none.
     ImageSize imageSize() const { return imageSize_; }

@@ -7,6 +7,8 @@
 #include "editors/controls/button_pages.h"
 #include "editors/controls/control_font_rules.h"
 #include "editors/controls/control_text_rules.h"
+#include "editors/frame/page_message_box.h"
+#include "editors/frame/parameters_frame.h"
 #include "model/text_field.h"
 #include "shell/control_toolkit.h"
 #include "shell/user_questions.h"
@@ -115,8 +117,7 @@ class ClassicButtonBasicPage : public ButtonPage {
         std::memcpy(&font, &copy().font, sizeof font);
         COLORREF colour = static_cast<COLORREF>(copy().textColour);
         if (!chooseFont(window(), font, colour)) {
-            const PageMessage cancelled = buttonFontCancelledMessage();
-            ask(nullptr, cancelled.text, cancelled.caption, cancelled.flags);
+            showPageMessage(parametersWindow, buttonFontCancelledMessage());
             return;
         }
         std::memcpy(&copy().font, &font, sizeof font);

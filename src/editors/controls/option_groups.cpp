@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
+#include "editors/frame/page_message_box.h"
 #include "editors/frame/parameters_frame.h"
 #include "shell/control_toolkit.h"
 #include "shell/shell_state.h"
-#include "shell/user_questions.h"
 
 namespace zim {
 
@@ -101,11 +101,8 @@ std::optional<bool> OptionGroups::press(int id) {
     if (!IsWindowEnabled(GetDlgItem(page_, id)))
         return false;
     const OptionPress result = rules->press(id);
-    if (result.message) {
-        const PageMessage& message = *result.message;
-        ask(message.owner == MessageOwner::parametersWindow ? parametersWindow : nullptr,
-            message.text, message.caption, message.flags);
-    }
+    if (result.message)
+        showPageMessage(parametersWindow, *result.message);
     refresh();
     return result.changed;
 }

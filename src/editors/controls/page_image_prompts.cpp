@@ -1,5 +1,6 @@
 #include "editors/controls/page_image_prompts.h"
 
+#include "editors/frame/page_message_box.h"
 #include "editors/frame/parameters_frame.h"
 #include "shell/selection_state.h"
 #include "shell/shell_state.h"
@@ -37,8 +38,7 @@ bool PageImagePrompts::openFile(const std::string& title, const std::string& fil
 }
 
 int PageImagePrompts::show(const PageMessage& message) {
-    return ask(message.owner == MessageOwner::parametersWindow ? parametersWindow : nullptr,
-               message.text, message.caption, message.flags);
+    return showPageMessage(parametersWindow, message);
 }
 
 } // namespace zim

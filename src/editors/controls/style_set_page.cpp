@@ -63,7 +63,7 @@ void StyleSetPage::onCommand(int id, int code, HWND control) {
     onOwnCommand(id, code, control);
 }
 
-std::optional<HBRUSH> StyleSetPage::onControlColour(HDC dc, HWND control) {
+HBRUSH StyleSetPage::onControlColour(HDC dc, HWND control) {
     return preview_->colour(dc, control);
 }
 

@@ -29,8 +29,8 @@ class PagePreview {
     virtual ~PagePreview() = default;
     virtual void create(HWND page, const LayoutBox& box) = 0;
     virtual void rebuild() = 0;
-    // WM_CTLCOLORSTATIC of a control of the preview; nothing for other controls.
-    virtual std::optional<HBRUSH> colour(HDC /*dc*/, HWND /*control*/) { return std::nullopt; }
+    // WM_CTLCOLORSTATIC of a control of the preview; null for other controls.
+    virtual HBRUSH colour(HDC /*dc*/, HWND /*control*/) { return nullptr; }
 };
 
 class StyleSetPage : public PageBase {
@@ -70,7 +70,7 @@ class StyleSetPage : public PageBase {
     void onInit() final;
     void onEnableControls(bool enabled) final;
     void onCommand(int id, int code, HWND control) final;
-    std::optional<HBRUSH> onControlColour(HDC dc, HWND control) final;
+    HBRUSH onControlColour(HDC dc, HWND control) final;
 
     const char* title_;
     std::unique_ptr<PagePreview> preview_;

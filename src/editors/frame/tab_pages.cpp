@@ -3,6 +3,9 @@
 #include <map>
 
 #include "editors/controls/button_pages.h"
+#include "editors/window/window_class_page.h"
+#include "editors/window/window_styles_page.h"
+#include "editors/window/window_type_page.h"
 
 namespace zim {
 
@@ -18,8 +21,8 @@ class EmptyTabPage : public PageBase {
     std::vector<ControlDescription> controls(int, int) const override { return {}; }
 };
 
-// The pages that exist, by the page they show. The static and window pages add their rows here
-// as they are built.
+// The pages that exist, by the page they show. The static pages add their rows here as they
+// are built.
 std::map<EditorPage, TabPageFactory>& factories() {
     static std::map<EditorPage, TabPageFactory> table = {
         {EditorPage::classicButtonBasic, makeClassicButtonBasicPage},
@@ -28,6 +31,9 @@ std::map<EditorPage, TabPageFactory>& factories() {
         {EditorPage::imageButtonStyles, makeImageButtonStylesPage},
         {EditorPage::imageButtonExtendedStyles, makeImageButtonExtendedStylesPage},
         {EditorPage::imageButtonMisc, makeImageButtonMiscPage},
+        {EditorPage::windowTypeAppearanceSize, makeWindowTypePage},
+        {EditorPage::windowClassData, makeWindowClassPage},
+        {EditorPage::windowStyles, makeWindowStylesPage},
     };
     return table;
 }
