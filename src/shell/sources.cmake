@@ -44,4 +44,5 @@ list(APPEND ZIM_WIN32_SOURCES
     shell/standard_image_dialog.cpp
     shell/stock_brush_dialog.cpp
     shell/system_colour_dialog.cpp
+    shell/transparent_colour_picker.cpp
 )

@@ -51,9 +51,8 @@ HCURSOR classCursor(const ClassEntry& entry) {
     return entry.systemArrow ? LoadCursorA(nullptr, IDC_ARROW) : nullptr;
 }
 
-// The colour-picking overlay has no behaviour of its own yet; its class exists so that the
-// pages that open it find it registered. The preview panels and the parameters window are
-// objects on the window base.
+// The preview panels, the parameters window and the colour-picking window of the background
+// image pages (transparent_colour_picker.h) are objects on the window base.
 std::array<ClassEntry, 8> classTable() {
     return {{
         {mainWindowClass, CS_HREDRAW | CS_VREDRAW, mainWindowProcedure, systemBrush(COLOR_BTNFACE),
@@ -68,8 +67,8 @@ std::array<ClassEntry, 8> classTable() {
          nullptr, nullptr, true, "System Error - Can't register preview window..."},
         {controlPreviewClass, frameStyles, WindowBase::procedure, stockBrush(WHITE_BRUSH), nullptr,
          nullptr, nullptr, true, "System Error - Can't register control preview window..."},
-        {transparentPickerClass, backdropStyles, DefWindowProcA, stockBrush(WHITE_BRUSH), nullptr,
-         nullptr, "SEL_CUR", false,
+        {transparentPickerClass, backdropStyles, WindowBase::procedure, stockBrush(WHITE_BRUSH),
+         nullptr, nullptr, "SEL_CUR", false,
          "System Error - Can't register window for transparent color selection..."},
         {switchingWindowClass, backdropStyles, switchingWindowProcedure, stockBrush(BLACK_BRUSH),
          nullptr, nullptr, nullptr, false,

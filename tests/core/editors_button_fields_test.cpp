@@ -22,23 +22,16 @@ TEST(EditorsButtonFields, PositionAndSizeStoreTheirDefaultsForBadText) {
         int32_t button, staticControl;
     } cases[] = {
         {98, "", 5, 5},
-        {98, "abc", 5, 5},
         {98, "-3", 5, 5},
         {98, "0", 0, 0},
         {99, " 12 ", 12, 12},
         {99, "+40", 40, 40},
-        {99, "-", 5, 5},
-        {100, "", 50, 50},
         {100, "0", 0, 30},
         {100, "7x", 50, 30},
         {100, "-8", 50, 30},
         {100, "2147483647", 2147483647, 2147483647},
         {100, "2147483648", 50, 30},
-        {101, "", 30, 30},
-        {101, "   ", 30, 30},
-        {101, "0", 0, 10},
         {101, "1.5", 30, 10},
-        {101, "-1", 30, 10},
         {101, "1", 1, 1},
     };
     buildDefaultProject();
@@ -103,12 +96,6 @@ TEST(EditorsButtonFields, TooltipAndFontRadiosShowAndSetTheirField) {
     EXPECT_FALSE(chooseFontMode(mode, 94));
     EXPECT_TRUE(chooseFontMode(mode, 92));
     EXPECT_EQ(mode, 0);
-
-    const PageMessage button = buttonFontCancelledMessage();
-    EXPECT_EQ(button.text, "Operation was cancelled...");
-    EXPECT_EQ(button.caption, "New Button Text Color Selection");
-    EXPECT_EQ(button.flags, 0x40u | 0x2000u);
-    EXPECT_EQ(staticFontCancelledMessage().caption, "New Text Color Selection");
 }
 
 TEST(EditorsButtonPreview, StylesPlaceAndCheckFollowTheWorkingCopy) {

@@ -49,12 +49,10 @@ TEST_F(EditorsKindSelector, ButtonKindsSetTheImageTypeOfTheWorkingCopy) {
         {"saved icon button keeps its type", 0, 0, 0, 1, 0, 1, 126, true, 1, 0, 1},
         {"saved bitmap button keeps its type", 0, 0, 0, 1, 1, 0, 126, true, 1, 1, 0},
         {"image button to classic", 1, 1, 0, 1, 1, 0, 80, true, 0, 0, 0},
-        {"icon button to classic", 1, 0, 1, 1, 0, 1, 80, true, 0, 0, 0},
         {"kind 2 may become an image button", 2, 0, 0, 2, 0, 0, 126, true, 1, 1, 0},
         {"current kind", 1, 0, 1, 0, 0, 0, 126, false, 1, 0, 1},
         {"current classic", 0, 1, 1, 0, 1, 1, 80, false, 0, 1, 1},
         {"drawn by ZIM cannot be chosen", 0, 0, 0, 0, 0, 0, 127, false, 0, 0, 0},
-        {"drawn by user cannot be chosen", 1, 1, 0, 1, 1, 0, 128, false, 1, 1, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -64,11 +64,9 @@ TEST_F(EditorsProgramPage, SaveWritesTypeWallpaperAndWindowOneOwner) {
         int32_t applicationType, wallpaperPresent, expectedKind, expectedHasOwner;
     } cases[] = {
         {"dialog based from a modeless dialog", 1, 1, 0, {false, true, true, false}, 1, 1, 2, 1},
-        {"dialog based from a standard window", 0, 1, 0, {false, true, true, false}, 1, 1, 2, 1},
         {"classic from a modal dialog", 2, 1, 0, {true, false, true, false}, 0, 1, 0, 1},
         {"absent clears the owner", 0, 1, 0, {true, false, false, true}, 0, 0, 0, 0},
         {"present: owned by the wallpaper", 0, 0, 3, {true, false, true, false}, 0, 1, 0, 1},
-        {"absent also resets the owner window", 0, 1, 3, {true, false, false, true}, 0, 0, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

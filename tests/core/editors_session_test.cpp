@@ -51,7 +51,6 @@ TEST_F(EditorsSession, EveryObjectOpensInViewStateAndMarksTheProjectUnsaved) {
         bool tabControl;
     } objects[] = {
         {0, {0, 0, 0}, "ZIM Program - Basic Parameters", EditorPage::program, false},
-        {1, {1, 0, 0}, "ZIM Wallpaper - Basic Parameters", EditorPage::wallpaper, false},
         {2,
          {2, 0, 1},
          "ZIM Background Image - Basic Parameters",

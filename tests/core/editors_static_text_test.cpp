@@ -116,7 +116,6 @@ TEST(EditorsStaticText, ColourButtonsAskInOrderAndStoreWhatWasChosen) {
          "background 3/4, text 128"},
         // A custom colour is always kind 1, whatever the background was.
         {2002, 1, "menu; colour from 0; ", "background 1/3368601, text 128"},
-        {2002, 0, "menu; colour from 0; " + backgroundCancel, unchanged},
         {0, 1, "menu; ", unchanged},
     };
     for (const Case& c : cases) {
@@ -152,9 +151,7 @@ TEST(EditorsStaticText, OnlyATextStaticWithItsOwnSchemeHasItsOwnColours) {
     } cases[] = {
         {1, 0x00FF00, Type::solidColour, 0x00FF00},
         {2, 5, Type::systemColour, 15},  // COLOR_BTNFACE, for GetSysColorBrush
-        {2, 19, Type::systemColour, 8},  // COLOR_WINDOWTEXT
         {3, 1, Type::stockObject, 4},    // BLACK_BRUSH
-        {3, 6, Type::stockObject, 0},    // WHITE_BRUSH
         {2, 20, Type::systemDefault, 0}, // no such entry: never read past the list
         {3, 0, Type::systemDefault, 0},
         {7, 1, Type::systemDefault, 0},

@@ -102,11 +102,11 @@ TEST_F(WallpaperImageCopy, RefusalsTouchNothingAndNameTheFile) {
          },
          chosen, project, "Wallpaper.bmp", "\"Wallpaper.bmp\" is in the way: it is not a file."},
         {"a project folder that is a link",
-         [&] { return test::makeLink(root / "outside", root / "Projects" / "Linked"); },
-         chosen, root / "Projects" / "Linked", "victim.bmp",
+         [&] { return test::makeLink(root / "outside", root / "Projects" / "Linked"); }, chosen,
+         root / "Projects" / "Linked", "victim.bmp",
          "The project folder \"Linked\" is a link, and links are never followed."},
-        {"a missing project folder", [] { return true; }, chosen, root / "Projects" / "Gone", "Wallpaper.bmp",
-         "The project folder \"Gone\" was not found."},
+        {"a missing project folder", [] { return true; }, chosen, root / "Projects" / "Gone",
+         "Wallpaper.bmp", "The project folder \"Gone\" was not found."},
         {"a missing file", [] { return true; }, elsewhere / "gone.bmp", project, "Wallpaper.bmp",
          "The file \"gone.bmp\" was not found."},
         {"a folder chosen", [] { return true; }, elsewhere, project, "Wallpaper.bmp",
@@ -172,23 +172,6 @@ TEST_F(WallpaperImageCopy, AFileThatIsNoBitmapNeverReplacesTheImage) {
               "is no bitmap.\rThe wallpaper image was not changed...");
     EXPECT_EQ(wallpaperImage(), oldImage);
     EXPECT_EQ(projectFiles(), untouched);
-}
-
-TEST(WallpaperImageMessages, PickerQuestionAndDecline) {
-    EXPECT_STREQ(wallpaperImagePickerTitle, "Select new background image for the wallpaper");
-    const PageMessage cancelled = wallpaperImagePickCancelled();
-    EXPECT_EQ(cancelled.text, "Operation was canceled...");
-    EXPECT_EQ(cancelled.caption, "New wallpaper image selection...");
-    EXPECT_EQ(cancelled.flags, box::iconHand);
-    const PageMessage question = wallpaperImageQuestion();
-    EXPECT_EQ(question.text,
-              "You selected new image for use in wallpaper.\rWould you like to replace current "
-              "image?");
-    EXPECT_EQ(question.caption, "New wallpaper image selection...");
-    EXPECT_EQ(question.flags, box::yesNo);
-    const PageMessage declined = wallpaperImageDeclined();
-    EXPECT_EQ(declined.text, "Operation was canceled...");
-    EXPECT_EQ(declined.caption, "Saving...");
 }
 
 } // namespace

@@ -146,7 +146,6 @@ TEST_F(WindowClassRules, PickersStartAtTheCurrentEntryAndACancelChangesNothing) 
     script.entry = 0;
     EXPECT_FALSE(page.command(standardCursorItem, IconTarget::icon, script));
     EXPECT_EQ(script.pickers.back(), "standardCursor(Select new standard cursor, 2)");
-    EXPECT_EQ(script.lastMessage(), "Operation was canceled... | New window cursor selection...");
     EXPECT_EQ(copy.cursorSource, 2);
     EXPECT_EQ(page.cursorSample().standardEntry, 2);
     page.command(noCursorItem, IconTarget::icon, script);
@@ -159,8 +158,6 @@ TEST_F(WindowClassRules, PickersStartAtTheCurrentEntryAndACancelChangesNothing) 
     // The background: the default is the fourth system colour.
     EXPECT_FALSE(page.command(systemColorItem, IconTarget::icon, script));
     EXPECT_EQ(script.pickers.back(), "systemColour(Select new background color, 4)");
-    EXPECT_EQ(script.lastMessage(),
-              "Operation was canceled... | New background color selection...");
     script.entry = 6;
     ASSERT_TRUE(page.command(systemBrushItem, IconTarget::icon, script));
     EXPECT_EQ(script.pickers.back(), "stockBrush(Select new background color, 1)");
@@ -191,7 +188,6 @@ TEST_F(WindowClassRules, CustomIconsAndCursorsAreCopiedOverTheWindowsFilesAtOnce
 
     EXPECT_FALSE(page.command(customIconItem, IconTarget::smallIcon, script));
     EXPECT_EQ(script.pickers.back(), "file(Select new icon, Icons (*.ico)|*.ico||)");
-    EXPECT_EQ(script.lastMessage(), "Operation was canceled... | New icon selection...");
 
     script.file = folder.project() / ".." / "mine.ico";
     EXPECT_TRUE(page.command(customIconItem, IconTarget::smallIcon, script));
@@ -203,13 +199,11 @@ TEST_F(WindowClassRules, CustomIconsAndCursorsAreCopiedOverTheWindowsFilesAtOnce
     EXPECT_EQ(page.workingCopy().iconSource, 1);
 
     EXPECT_TRUE(page.command(customIconItem, IconTarget::icon, script));
-    EXPECT_EQ(script.lastMessage(), "Window icon was copied... | New window icon selection...");
     EXPECT_EQ(folder.content("Wnd_001.ico"), "my icon");
 
     script.file.reset();
     EXPECT_FALSE(page.command(customCursorItem, IconTarget::icon, script));
     EXPECT_EQ(script.pickers.back(), "file(Select new cursor, Cursors (*.cur)|*.cur||)");
-    EXPECT_EQ(script.lastMessage(), "Operation was canceled... | New cursor selection...");
     script.file = folder.project() / ".." / "mine.cur";
     EXPECT_TRUE(page.command(customCursorItem, IconTarget::icon, script));
     EXPECT_EQ(script.lastMessage(), "Window cursor was copied... | New cursor icon selection...");

@@ -17,10 +17,8 @@ struct Refusal {
 TEST(RectangleSizeRules, FirstFailingCheckWinsWidthBeforeHeight) {
     const Refusal refusals[] = {
         {"", "", "Fill the field for rectangle width, please...", RectangleField::width},
-        {"   ", "600", "Fill the field for rectangle width, please...", RectangleField::width},
         {"0", "", "Check out the field for rectangle width, please...", RectangleField::width},
         {"12a", "600", "Check out the field for rectangle width, please...", RectangleField::width},
-        {"-5", "600", "Check out the field for rectangle width, please...", RectangleField::width},
         {"+5", "600", "Check out the field for rectangle width, please...", RectangleField::width},
         {"1025", "", "You can select width bigger than screen resolution...",
          RectangleField::width},
@@ -28,8 +26,6 @@ TEST(RectangleSizeRules, FirstFailingCheckWinsWidthBeforeHeight) {
          RectangleField::width},
         {"1024", "", "Fill the field for rectangle height, please...", RectangleField::height},
         {"1024", "0", "Check out the field for rectangle height, please...",
-         RectangleField::height},
-        {"1024", "6 0", "Check out the field for rectangle height, please...",
          RectangleField::height},
         {"1024", "769", "You can select height bigger than screen resolution...",
          RectangleField::height},

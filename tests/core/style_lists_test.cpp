@@ -22,7 +22,6 @@ TEST(StyleLists, HaveTheirAlphabeticalOrder) {
     // Button styles: the types first, then the modifiers.
     EXPECT_STREQ(buttonStyleList[11].name, "BS_RADIOBUTTON");
     EXPECT_STREQ(buttonStyleList[12].name, "BS_BITMAP");
-    EXPECT_STREQ(buttonStyleList[25].name, "BS_VCENTER");
 }
 
 TEST(StyleLists, StyleWordOrsTheChosenValues) {
@@ -59,16 +58,6 @@ TEST(StyleLists, ClassBrushFollowsTheBackgroundKind) {
         EXPECT_EQ(odd.type, ClassBrush::defaultValue);
         EXPECT_EQ(odd.value, 2u);
     }
-}
-
-TEST(Names, FollowTheNumberingPatterns) {
-    EXPECT_EQ(formatNumber3(1), "001");
-    EXPECT_EQ(formatNumber3(7), "007");
-    EXPECT_EQ(formatNumber3(100), "100");
-    EXPECT_EQ(backgroundImageName(1, 3), "Wnd_001_03");
-    EXPECT_EQ(backgroundImageName(100, 10), "Wnd_100_10");
-    EXPECT_EQ(buttonImageName(12, 7), "Button_012_007");
-    EXPECT_EQ(staticImageName(1, 100), "Static_001_100");
 }
 
 TEST(TextFields, PadCutAndShowAsTheProgramDoes) {

@@ -21,6 +21,7 @@ struct GuardedDialog {
     unsigned order = 0;               // activation order: the highest open one is innermost
     std::function<void(HWND)> action; // planned, not yet run
     bool acting = false;              // its action is running
+    unsigned waits = 0;               // times its action waited for the dialog to show
     UINT_PTR timer = 0;
 };
 
@@ -85,6 +86,12 @@ void CALLBACK runPlannedAction(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND dialog = takeTimerDialog(timer);
     if (!dialog)
         return;
+    // An animated or slow dialog is activated before it shows; a user acts on what is shown.
+    constexpr unsigned maxWaits = answerTimeoutMs / actionDelayMs;
+    if (!IsWindowVisible(dialog) && dialogs[dialog].waits++ < maxWaits) {
+        arm(dialog, actionDelayMs, runPlannedAction);
+        return;
+    }
     const std::function<void(HWND)> action = std::move(dialogs[dialog].action);
     dialogs[dialog].acting = true;
     action(dialog);

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "editors/frame/preview_image_fit.h"
+#include "live/image_painter.h"
 #include "shell/window_base.h"
 #include "shell/window_classes.h"
 
@@ -59,12 +60,48 @@ class ImagePreviewPanel : public WindowBase {
         HBRUSH background =
             image.background ? image.background : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
         FillRect(memory, &all, background);
-        if (image.present)
+        if (image.drawing && image.outerArea.width > 0 && image.outerArea.height > 0)
+            drawMiniature(memory, image, background);
+        else if (image.present && image.drawing)
+            drawInPanel(memory, *image.drawing);
+        else if (image.present)
             drawBitmapFile(memory, image.bitmapName + ".bmp");
         SelectObject(memory, previous);
         DeleteDC(memory);
         ReleaseDC(window(), screen);
         InvalidateRect(window(), nullptr, FALSE);
+    }
+
+    void drawInPanel(HDC memory, ImageDrawing drawing) const {
+        drawing.placement = placeWholeArea;
+        paintImage(memory, drawing, {0, 0, size_.cx, size_.cy});
+    }
+
+    // The outer area at its own size, then shrunk into the panel keeping its proportions,
+    // with a grey line around it where the area ends.
+    void drawMiniature(HDC memory, const PreviewImage& image, HBRUSH background) const {
+        const PixelSize outer = image.outerArea;
+        HDC full = CreateCompatibleDC(memory);
+        HBITMAP bitmap = CreateCompatibleBitmap(memory, outer.width, outer.height);
+        if (!bitmap) {
+            DeleteDC(full);
+            return;
+        }
+        HGDIOBJ previous = SelectObject(full, bitmap);
+        const RECT all{0, 0, outer.width, outer.height};
+        FillRect(full, &all, background);
+        if (image.present)
+            paintImage(full, *image.drawing, {0, 0, outer.width, outer.height});
+        const LayoutBox box = previewImageBox(outer.width, outer.height, size_.cx, size_.cy);
+        SetStretchBltMode(memory, HALFTONE);
+        SetBrushOrgEx(memory, 0, 0, nullptr);
+        StretchBlt(memory, box.left, box.top, box.width, box.height, full, 0, 0, outer.width,
+                   outer.height, SRCCOPY);
+        const RECT edge{box.left, box.top, box.left + box.width, box.top + box.height};
+        FrameRect(memory, &edge, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+        SelectObject(full, previous);
+        DeleteObject(bitmap);
+        DeleteDC(full);
     }
 
     // A file that cannot be read leaves the background alone.

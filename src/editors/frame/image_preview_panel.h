@@ -6,8 +6,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "live/image_drawing.h"
 #include "shell/layout_box.h"
 
 namespace zim {
@@ -17,6 +19,12 @@ struct PreviewImage {
     bool present = false;
     std::string bitmapName;      // the bitmap file without ".bmp", in the current directory
     HBRUSH background = nullptr; // the page's background brush (the page keeps it); white if 0
+    // When set, the bitmap is drawn as this says (fill, transparent colour, frame) with the
+    // whole panel as its drawing area, so that those choices show; otherwise it is fitted in.
+    std::optional<ImageDrawing> drawing = std::nullopt;
+    // When not empty (with `drawing`), the panel shows this whole area (the screen) shrunk:
+    // its background with the image's drawing area placed in it as the running program does.
+    PixelSize outerArea = {};
 };
 
 // Asked for the page's image each time the panel draws its picture.

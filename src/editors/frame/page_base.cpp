@@ -69,6 +69,10 @@ INT_PTR CALLBACK PageBase::procedure(HWND dialog, UINT message, WPARAM wParam, L
     case WM_NOTIFY:
         // LRESULT onNotify(const NMHDR& header)
         return answer(dialog, page->onNotify(*reinterpret_cast<const NMHDR*>(lParam)));
+    case WM_CTLCOLORSTATIC:
+        // HBRUSH onControlColour(HDC dc, HWND control); a dialog returns the brush itself.
+        return reinterpret_cast<INT_PTR>(
+            page->onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     // A page has no default push button and cannot be closed, so an edit that passes Enter to
     // the default button or closes its dialog on Escape gives the page no stray IDOK or
     // IDCANCEL, which may be the identifiers of its own controls.

@@ -60,6 +60,8 @@ class PageBase {
     virtual void onCommand(int /*id*/, int /*code*/, HWND /*control*/) {}
     // WM_NOTIFY; the result is the message's answer (through DWLP_MSGRESULT).
     virtual LRESULT onNotify(const NMHDR& /*header*/) { return 0; }
+    // WM_CTLCOLORSTATIC: the brush that paints the static, or null for the dialog's default.
+    virtual HBRUSH onControlColour(HDC /*dc*/, HWND /*control*/) { return nullptr; }
 
   private:
     friend HWND createPage(std::unique_ptr<PageBase> page, HWND parent, const LayoutBox& area);

@@ -1,9 +1,12 @@
 #include "editors/frame/parameters_frame.h"
 
+#include "editors/frame/background_image_page.h"
 #include "editors/frame/command_buttons.h"
 #include "editors/frame/control_kind_header.h"
 #include "editors/frame/page_base.h"
 #include "editors/frame/program_page.h"
+#include "editors/frame/wallpaper_page.h"
+#include "editors/window/window_header.h"
 #include "model/program_state.h"
 #include "model/project.h"
 #include "shell/message_loop.h"
@@ -27,15 +30,23 @@ constexpr int titleTop = 5;
 
 ParametersFrame* openFrame = nullptr;
 
-// The editor of each object kind. The wallpaper, background-image and window editors come
-// with their own pages; until then the frame shows only its title for them.
-std::unique_ptr<ObjectEditor> editorFor(int32_t kind, ParametersFrame& frame) {
-    switch (kind) {
+// The editor of each object kind. A background image is the wallpaper's or a window's.
+std::unique_ptr<ObjectEditor> editorFor(const ObjectSelection& selection, ParametersFrame& frame) {
+    switch (selection.kind) {
     case objectProgram:
         return makeProgramPage(frame);
+    case objectWallpaper:
+        return makeWallpaperPage(frame);
+    case objectBackgroundImage:
+        if (std::optional<EditedImage> image = editedImageOf(project(), selection))
+            return makeBackgroundImagePage(frame, *image);
+        return nullptr;
     case objectButton:
     case objectStatic:
         return makeControlKindHeader(frame);
+    case objectWindow:
+    case objectDialog:
+        return makeWindowHeader(frame);
     default:
         return nullptr;
     }
@@ -100,7 +111,7 @@ void ParametersFrame::onCreate() {
     pageBrushes_ = {};
     // Opening an object marks the project unsaved, whatever the object.
     if (session_.open(selection_)) {
-        editor_ = editorFor(selection_.kind, *this);
+        editor_ = editorFor(selection_, *this);
         if (editor_)
             editor_->build();
     }

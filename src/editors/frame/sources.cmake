@@ -18,6 +18,8 @@ list(APPEND ZIM_CORE_SOURCES
     editors/frame/wallpaper_page_rules.cpp
 )
 list(APPEND ZIM_WIN32_SOURCES
+    editors/frame/background_image_page.cpp
+    editors/frame/colour_sample.cpp
     editors/frame/command_buttons.cpp
     editors/frame/control_kind_header.cpp
     editors/frame/control_preview_panel.cpp
@@ -28,4 +30,5 @@ list(APPEND ZIM_WIN32_SOURCES
     editors/frame/placement_selector.cpp
     editors/frame/program_page.cpp
     editors/frame/tab_pages.cpp
+    editors/frame/wallpaper_page.cpp
 )

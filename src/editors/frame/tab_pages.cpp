@@ -2,6 +2,10 @@
 
 #include <map>
 
+#include "editors/window/window_class_page.h"
+#include "editors/window/window_styles_page.h"
+#include "editors/window/window_type_page.h"
+
 namespace zim {
 
 namespace {
@@ -19,7 +23,11 @@ class EmptyTabPage : public PageBase {
 // The pages that exist, by the page they show. The button, static and window pages add their
 // rows here as they are built.
 std::map<EditorPage, TabPageFactory>& factories() {
-    static std::map<EditorPage, TabPageFactory> table;
+    static std::map<EditorPage, TabPageFactory> table = {
+        {EditorPage::windowTypeAppearanceSize, makeWindowTypePage},
+        {EditorPage::windowClassData, makeWindowClassPage},
+        {EditorPage::windowStyles, makeWindowStylesPage},
+    };
     return table;
 }
 

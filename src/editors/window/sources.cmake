@@ -15,3 +15,12 @@ list(APPEND ZIM_CORE_SOURCES
     editors/window/window_style_rules.cpp
     editors/window/window_type_rules.cpp
 )
+list(APPEND ZIM_WIN32_SOURCES
+    editors/window/style_list_controls.cpp
+    editors/window/window_class_page.cpp
+    editors/window/window_header.cpp
+    editors/window/window_page_base.cpp
+    editors/window/window_page_questions.cpp
+    editors/window/window_styles_page.cpp
+    editors/window/window_type_page.cpp
+)

@@ -246,7 +246,10 @@ WindowTypeStep WindowTypePage::selectNewImage(WindowPagePrompts& prompts) {
 
 WindowTypeStep WindowTypePage::takeChosenRectangle(const PixelRect& windowRect,
                                                    const PixelRect& reference) {
-    const PixelRect chosen = windowInReference(windowRect, reference);
+    return takeChosenRectangle(windowInReference(windowRect, reference));
+}
+
+WindowTypeStep WindowTypePage::takeChosenRectangle(const PixelRect& chosen) {
     texts_.x = std::to_string(chosen.left);
     texts_.y = std::to_string(chosen.top);
     texts_.windowWidth = texts_.clientWidth = std::to_string(chosen.width());

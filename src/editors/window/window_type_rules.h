@@ -177,6 +177,9 @@ class WindowTypePage {
     // client area). The corner and the outer size fill the edits; the window takes the corner
     // placement and size mode 0.
     WindowTypeStep takeChosenRectangle(const PixelRect& windowRect, const PixelRect& reference);
+    // The same with the rectangle already counted from its reference area's corner, as the
+    // position edit window hands it back.
+    WindowTypeStep takeChosenRectangle(const PixelRect& chosen);
 
     // "Save Parameters Values": the checks in order, each stopping Save at the first refusal
     // with nothing stored:

@@ -1,0 +1,26 @@
+#include "editors/frame/colour_sample.h"
+
+#include "editors/frame/parameters_frame.h"
+
+namespace zim {
+
+COLORREF colourOf(const SampleColour& sample) {
+    if (sample.source == SampleColour::Source::systemColour)
+        return GetSysColor(static_cast<int>(sample.value));
+    return static_cast<COLORREF>(sample.value);
+}
+
+void ColourSample::show(COLORREF colour) {
+    colour_ = colour;
+    brush_ = CreateSolidBrush(colour);
+    frame_.setPageBrush(slot_, brush_); // deletes the sample's previous brush
+    InvalidateRect(GetDlgItem(frame_.window(), controlId_), nullptr, TRUE);
+}
+
+std::optional<HBRUSH> ColourSample::brushFor(HWND control) const {
+    if (!brush_ || control != GetDlgItem(frame_.window(), controlId_))
+        return std::nullopt;
+    return brush_;
+}
+
+} // namespace zim
