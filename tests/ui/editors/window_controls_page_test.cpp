@@ -94,7 +94,6 @@ TEST_F(WindowControlsPageTest, StaticsAreAddedMovedAndDeletedWithTheirImageFiles
     showEditView();
     openControlsTab();
     addDescribed(77, "Second");
-    EXPECT_EQ(questions.last().text, listText::staticAdded);
     addDescribed(77, "Third");
     ASSERT_EQ(window(1).staticCount, 3);
     EXPECT_EQ(test::windowText(on(81)), " Number of static controls for this window = 3 ");
@@ -111,7 +110,6 @@ TEST_F(WindowControlsPageTest, StaticsAreAddedMovedAndDeletedWithTheirImageFiles
     ASSERT_EQ(window(1).staticCount, 2);
     EXPECT_EQ(contents("Static_001_001.ico"), "first");
     EXPECT_EQ(contents("Static_001_002.bmp"), "template") << "the third static's bitmap";
-    EXPECT_EQ(test::itemWithCode(tree_, staticCode(1, 3)), nullptr);
 }
 
 } // namespace
