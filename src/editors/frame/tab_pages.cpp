@@ -3,6 +3,7 @@
 #include <map>
 
 #include "editors/window/window_class_page.h"
+#include "editors/window/window_controls_page.h"
 #include "editors/window/window_styles_page.h"
 #include "editors/window/window_type_page.h"
 
@@ -27,6 +28,7 @@ std::map<EditorPage, TabPageFactory>& factories() {
         {EditorPage::windowTypeAppearanceSize, makeWindowTypePage},
         {EditorPage::windowClassData, makeWindowClassPage},
         {EditorPage::windowStyles, makeWindowStylesPage},
+        {EditorPage::windowControls, makeWindowControlsPage},
     };
     return table;
 }
