@@ -91,11 +91,14 @@ constexpr WindowCommandButton windowCommandButtons[] = {
 // Labels and values of the page and the list of windows, the parameters window's client area
 // being `width` wide.
 std::vector<ControlDescription> programPageControls(int width) {
-    const int valueWidth = width - 176;
-    const int half = valueWidth / 2;
+    constexpr int labelWidth = 135; // " Wallpaper presence -" in full
+    constexpr int valueLeft = 30 + labelWidth + 1;
+    const int valueWidth = width - valueLeft - 30;
+    const int half = valueWidth * 3 / 5; // " Classic (uses window as main frame)" in full
     const auto labelAt = [](const char* text, int top) {
         return ControlDescription{
-            "STATIC", text, label, {30, top, 115, 20}, 0, ControlFont::control, WS_EX_STATICEDGE};
+            "STATIC",        text, label, {30, top, labelWidth, 20}, 0, ControlFont::control,
+            WS_EX_STATICEDGE};
     };
     const auto radio = [](const char* text, LayoutBox box, int id, DWORD group) {
         return ControlDescription{"BUTTON", text, plainRadio | WS_TABSTOP | group, box, id};
@@ -106,7 +109,7 @@ std::vector<ControlDescription> programPageControls(int width) {
         {"STATIC",
          "",
          value,
-         {146, 80, valueWidth, 20},
+         {valueLeft, 80, valueWidth, 20},
          projectFileNameValue,
          ControlFont::control,
          WS_EX_STATICEDGE},
@@ -114,21 +117,21 @@ std::vector<ControlDescription> programPageControls(int width) {
         {"STATIC",
          "",
          value,
-         {146, 102, 190, 20},
+         {valueLeft, 102, 190, 20},
          createdValue,
          ControlFont::control,
          WS_EX_STATICEDGE},
         {"STATIC",
          " Designer -",
          label,
-         {337, 102, 120, 20},
+         {valueLeft + 191, 102, 120, 20},
          0,
          ControlFont::control,
          WS_EX_STATICEDGE},
         {"STATIC",
          "",
          value,
-         {458, 102, width - 488, 20},
+         {valueLeft + 312, 102, width - valueLeft - 342, 20},
          designerValue,
          ControlFont::control,
          WS_EX_STATICEDGE},
@@ -137,7 +140,7 @@ std::vector<ControlDescription> programPageControls(int width) {
         {"EDIT",
          "",
          lineEdit | ES_READONLY,
-         {146, 180, valueWidth, 20},
+         {valueLeft, 180, valueWidth, 20},
          applicationNameEdit,
          ControlFont::control,
          WS_EX_CLIENTEDGE},
@@ -145,17 +148,18 @@ std::vector<ControlDescription> programPageControls(int width) {
         {"EDIT",
          "",
          lineEdit | WS_TABSTOP | WS_GROUP,
-         {146, 202, valueWidth, 20},
+         {valueLeft, 202, valueWidth, 20},
          descriptionEdit,
          ControlFont::control,
          WS_EX_CLIENTEDGE},
         labelAt(" Application type :", 224),
-        radio(" Classic (uses window as main frame)", {146, 224, half, 20}, classicRadio, WS_GROUP),
-        radio(" Dialog based application", {146 + half, 224, valueWidth - half, 20},
+        radio(" Classic (uses window as main frame)", {valueLeft, 224, half, 20}, classicRadio,
+              WS_GROUP),
+        radio(" Dialog based application", {valueLeft + half, 224, valueWidth - half, 20},
               dialogBasedRadio, 0),
         labelAt(" Wallpaper presence -", 246),
-        radio(" Present", {146, 246, half, 20}, wallpaperPresentRadio, WS_GROUP),
-        radio(" Absent", {146 + half, 246, valueWidth - half, 20}, wallpaperAbsentRadio, 0),
+        radio(" Present", {valueLeft, 246, half, 20}, wallpaperPresentRadio, WS_GROUP),
+        radio(" Absent", {valueLeft + half, 246, valueWidth - half, 20}, wallpaperAbsentRadio, 0),
         {"BUTTON",
          " Windows of the Program : ",
          groupBox,
