@@ -25,6 +25,9 @@ constexpr DWORD treeStyle = TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TV
 
 HWND paneTree = nullptr;
 
+// Posted to the pane: rebuild the tree and select the item whose code is in wParam.
+constexpr UINT rebuildTreeMessage = WM_APP + 1;
+
 void onCreate(HWND pane) {
     RECT client;
     GetClientRect(pane, &client);
@@ -100,6 +103,10 @@ LRESULT CALLBACK structurePaneProcedure(HWND window, UINT message, WPARAM wParam
         if (LOWORD(wParam) == previewButtonId && HIWORD(wParam) == BN_CLICKED)
             startPreview();
         return 0;
+    case rebuildTreeMessage:
+        if (paneTree && GetParent(paneTree) == window)
+            buildStructureTree(paneTree, static_cast<int32_t>(wParam));
+        return 0;
     case WM_DESTROY:
         onDestroy(window);
         return 0;
@@ -118,6 +125,11 @@ HWND createStructurePane(HWND view) {
 
 HWND structurePaneTree() {
     return paneTree;
+}
+
+void rebuildStructureTreeLater(int32_t selectCode) {
+    if (paneTree)
+        PostMessageA(GetParent(paneTree), rebuildTreeMessage, static_cast<WPARAM>(selectCode), 0);
 }
 
 } // namespace zim

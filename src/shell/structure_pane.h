@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 namespace zim {
 
 enum StructurePaneControl : int {
@@ -20,5 +22,11 @@ HWND createStructurePane(HWND view);
 
 // The tree of the Edit view's pane, 0 while the Edit view is not shown.
 HWND structurePaneTree();
+
+// Rebuilds the pane's tree, selecting the item of `selectCode`, once the message that asks
+// for it has been handled. A page whose command changes the set of objects calls it: the
+// rebuilt tree opens the selected object, which replaces the parameters window and the page,
+// so the page must not be on the stack when that happens.
+void rebuildStructureTreeLater(int32_t selectCode);
 
 } // namespace zim

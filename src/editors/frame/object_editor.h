@@ -21,8 +21,9 @@ class ObjectEditor {
     // Creates the editor's controls in the frame and shows the object in view state.
     virtual void build() = 0;
 
-    // WM_COMMAND from the editor's controls and the command buttons. The editor may rebuild
-    // the structure tree, which replaces the frame and this editor: it does that last.
+    // WM_COMMAND from the editor's controls and the command buttons. An editor that changes
+    // what the structure tree shows asks for it to be rebuilt once the command is handled
+    // (rebuildStructureTreeLater): the rebuilt tree replaces the frame and this editor.
     virtual void onCommand(int /*id*/, int /*code*/, HWND /*control*/) {}
     // WM_NOTIFY; nothing for the frame's default answer.
     virtual std::optional<LRESULT> onNotify(const NMHDR& /*header*/) { return std::nullopt; }

@@ -51,7 +51,17 @@ void pressProgramRadio(ProgramChoices& choices, ProgramRadio radio) {
 
 ProgramPageEnabling programPageEnabling(EditorState state) {
     const bool editing = state == EditorState::edit;
-    return {editing, editing, editing};
+    return {editing, editing, editing, editing};
+}
+
+bool hasUnsavedCorrections(const ProgramParameters& program, const ProgramChoices& choices,
+                           std::string_view description) {
+    const ProgramPageContent saved = programPageContent(program);
+    const ProgramChoices& kept = saved.choices;
+    return description != saved.description || choices.classic != kept.classic ||
+           choices.dialogBased != kept.dialogBased ||
+           choices.wallpaperPresent != kept.wallpaperPresent ||
+           choices.wallpaperAbsent != kept.wallpaperAbsent;
 }
 
 std::optional<PageMessage> saveProgramPage(Project& project, const ProgramChoices& choices,

@@ -44,9 +44,15 @@ struct ProgramPageEnabling {
     bool applicationName = false; // enabled but always read-only
     bool description = false;
     bool radios = false;
+    bool windows = false; // the list of windows and its five commands
 };
 
 ProgramPageEnabling programPageEnabling(EditorState state);
+
+// Whether the page shows a description or a choice that differs from the Project's: corrections
+// that Save has not written yet.
+bool hasUnsavedCorrections(const ProgramParameters& program, const ProgramChoices& choices,
+                           std::string_view description);
 
 // Save in order: the wallpaper choice into wallpaperPresent and window 1's owner (owned by the
 // wallpaper exactly when there is one); the type into applicationType and window 1's kind (a

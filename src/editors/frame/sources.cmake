@@ -12,6 +12,7 @@ list(APPEND ZIM_CORE_SOURCES
     editors/frame/placement_tooltips.cpp
     editors/frame/preview_image_fit.cpp
     editors/frame/program_page_rules.cpp
+    editors/frame/program_window_commands.cpp
     editors/frame/project_image_copy.cpp
     editors/frame/wallpaper_image.cpp
     editors/frame/wallpaper_page_rules.cpp

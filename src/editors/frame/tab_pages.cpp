@@ -4,6 +4,7 @@
 
 #include "editors/controls/button_pages.h"
 #include "editors/window/window_class_page.h"
+#include "editors/window/window_controls_page.h"
 #include "editors/window/window_styles_page.h"
 #include "editors/window/window_type_page.h"
 
@@ -34,6 +35,7 @@ std::map<EditorPage, TabPageFactory>& factories() {
         {EditorPage::windowTypeAppearanceSize, makeWindowTypePage},
         {EditorPage::windowClassData, makeWindowClassPage},
         {EditorPage::windowStyles, makeWindowStylesPage},
+        {EditorPage::windowControls, makeWindowControlsPage},
     };
     return table;
 }

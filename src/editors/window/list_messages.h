@@ -57,6 +57,16 @@ constexpr const char* onlyOneWindow = "There is only one window...";
 constexpr const char* windowMoveUpCaption = "Move Window Up ...";
 constexpr const char* windowMoveDownCaption = "Move Window Down ...";
 constexpr const char* noWindowsToMove = "There is no windows for moving...";
+constexpr const char* windowAdded =
+    "New window was added. Its parameters are open now: I recommend you to set up\rits type, "
+    "size and position, its buttons and static controls...";
+constexpr const char* windowDuplicated =
+    "Selected window was duplicated. The copy is the last window now,\rand its parameters "
+    "are open...";
+constexpr const char* windowDeleteQuestion =
+    "Do you really want to delete the selected window\rwith all its buttons, static controls "
+    "and images?";
+constexpr const char* windowsNotChanged = "The windows were not changed...";
 
 } // namespace listText
 

@@ -18,6 +18,7 @@ list(APPEND ZIM_CORE_SOURCES
 list(APPEND ZIM_WIN32_SOURCES
     editors/window/style_list_controls.cpp
     editors/window/window_class_page.cpp
+    editors/window/window_controls_page.cpp
     editors/window/window_header.cpp
     editors/window/window_page_base.cpp
     editors/window/window_page_questions.cpp

@@ -104,6 +104,7 @@ TEST_F(ProgramPageTest, OnlySaveWritesAndTheTreeFollowsTheSavedType) {
     press(14);
     setDescription("");
     press(17);
+    test::pumpMessages(); // the tree is rebuilt once the command is handled
     ASSERT_EQ(questions.asked().size(), 1u);
     EXPECT_EQ(questions.last().text, "You didn't fill the field for application description...");
     EXPECT_EQ(questions.last().caption, "Warning");
@@ -124,6 +125,7 @@ TEST_F(ProgramPageTest, OnlySaveWritesAndTheTreeFollowsTheSavedType) {
     press(13);
     setDescription(std::string(300, 'd'));
     press(17);
+    test::pumpMessages();
     EXPECT_EQ(questions.asked().size(), 1u);
     EXPECT_TRUE((ProgramRecord::now() == ProgramRecord{0, 1, 0, 1, 0, std::string(250, 'd')}));
     EXPECT_EQ(test::treeItems(tree_)[1].text, "ZIM Wallpaper");
