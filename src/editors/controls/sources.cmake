@@ -16,6 +16,7 @@ list(APPEND ZIM_CORE_SOURCES
     editors/controls/static_colour_selection.cpp
     editors/controls/static_graphics_rules.cpp
     editors/controls/static_image_rules.cpp
+    editors/controls/static_option_rules.cpp
     editors/controls/static_preview_rules.cpp
     editors/controls/static_style_options.cpp
     editors/controls/static_text_attributes.cpp
@@ -25,11 +26,19 @@ list(APPEND ZIM_WIN32_SOURCES
     editors/controls/button_preview.cpp
     editors/controls/classic_button_basic_page.cpp
     editors/controls/classic_button_styles_page.cpp
+    editors/controls/graphics_static_basic_page.cpp
     editors/controls/image_button_basic_page.cpp
     editors/controls/image_button_extended_styles_page.cpp
     editors/controls/image_button_misc_page.cpp
     editors/controls/image_button_styles_page.cpp
     editors/controls/option_groups.cpp
+    editors/controls/image_static_background_page.cpp
+    editors/controls/image_static_basic_page.cpp
     editors/controls/page_image_prompts.cpp
+    editors/controls/static_colour_prompts.cpp
+    editors/controls/static_page.cpp
+    editors/controls/static_page_preview.cpp
     editors/controls/style_set_page.cpp
+    editors/controls/text_static_basic_page.cpp
+    editors/controls/text_static_styles_page.cpp
 )

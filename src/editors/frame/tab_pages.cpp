@@ -3,6 +3,7 @@
 #include <map>
 
 #include "editors/controls/button_pages.h"
+#include "editors/controls/static_pages.h"
 #include "editors/window/window_class_page.h"
 #include "editors/window/window_controls_page.h"
 #include "editors/window/window_styles_page.h"
@@ -22,8 +23,7 @@ class EmptyTabPage : public PageBase {
     std::vector<ControlDescription> controls(int, int) const override { return {}; }
 };
 
-// The pages that exist, by the page they show. The static pages add their rows here as they
-// are built.
+// The pages that exist, by the page they show.
 std::map<EditorPage, TabPageFactory>& factories() {
     static std::map<EditorPage, TabPageFactory> table = {
         {EditorPage::classicButtonBasic, makeClassicButtonBasicPage},
@@ -32,6 +32,11 @@ std::map<EditorPage, TabPageFactory>& factories() {
         {EditorPage::imageButtonStyles, makeImageButtonStylesPage},
         {EditorPage::imageButtonExtendedStyles, makeImageButtonExtendedStylesPage},
         {EditorPage::imageButtonMisc, makeImageButtonMiscPage},
+        {EditorPage::textStaticBasic, makeTextStaticBasicPage},
+        {EditorPage::textStaticStyles, makeTextStaticStylesPage},
+        {EditorPage::graphicsStaticBasic, makeGraphicsStaticBasicPage},
+        {EditorPage::imageStaticBasic, makeImageStaticBasicPage},
+        {EditorPage::imageStaticBackgroundImage, makeImageStaticBackgroundPage},
         {EditorPage::windowTypeAppearanceSize, makeWindowTypePage},
         {EditorPage::windowClassData, makeWindowClassPage},
         {EditorPage::windowStyles, makeWindowStylesPage},
