@@ -170,6 +170,16 @@ int ScriptedQuestions::chooseColour(HWND, int initialColour) {
     return colour;
 }
 
+bool ScriptedQuestions::chooseFont(HWND, LOGFONTA& font, COLORREF& colour) {
+    if (fonts_.empty())
+        return false;
+    const auto& [face, chosen] = fonts_.front();
+    lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
+    colour = chosen;
+    fonts_.pop_front();
+    return true;
+}
+
 bool ScriptedQuestions::openFile(HINSTANCE, HWND, const std::string&, const std::string& filter,
                                  std::string& path) {
     fileFilters.push_back(filter);

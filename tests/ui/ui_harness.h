@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/user_questions.h"
@@ -30,6 +31,8 @@ class ScriptedQuestions : public UserQuestions {
     void planAnswer(int answer) { answers_.push_back(answer); }
     void planColour(int colour) { colours_.push_back(colour); }
     void planFile(const std::string& path) { files_.push_back(path); }
+    // The font picker confirms this face and colour; unplanned, it is cancelled.
+    void planFont(const std::string& face, COLORREF colour) { fonts_.push_back({face, colour}); }
 
     const std::vector<AskedQuestion>& asked() const { return asked_; }
     const AskedQuestion& last() const { return asked_.back(); }
@@ -37,7 +40,7 @@ class ScriptedQuestions : public UserQuestions {
 
     int messageBox(HWND, const std::string& text, const std::string& caption, UINT flags) override;
     int chooseColour(HWND, int initialColour) override;
-    bool chooseFont(HWND, LOGFONTA&, COLORREF&) override { return false; }
+    bool chooseFont(HWND, LOGFONTA& font, COLORREF& colour) override;
     bool openFile(HINSTANCE, HWND, const std::string& title, const std::string& filter,
                   std::string& path) override;
     bool saveFile(HINSTANCE instance, HWND owner, const std::string& title,
@@ -53,6 +56,7 @@ class ScriptedQuestions : public UserQuestions {
     std::deque<int> answers_;
     std::deque<int> colours_;
     std::deque<std::string> files_;
+    std::deque<std::pair<std::string, COLORREF>> fonts_;
 };
 
 // Runs `action` on the next dialog (class "#32770": the program's dialogs, message boxes and

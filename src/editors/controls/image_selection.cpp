@@ -120,9 +120,9 @@ ImageSelection selectNewImage(ImageOwner owner, ControlImageType type, int32_t& 
     if (type == ControlImageType::bitmap)
         return selectBitmapFile(texts, imageNameField, projectFolder, prompts);
     switch (prompts.iconMenu()) {
-    case standardIconCommand:
+    case standardIconChoice:
         return selectStandardIcon(standardImage, prompts);
-    case customIconCommand:
+    case customIconChoice:
         return selectIconFile(texts, standardImage, imageNameField, projectFolder, prompts);
     default:
         return ImageSelection::unchanged;

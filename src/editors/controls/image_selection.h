@@ -15,7 +15,7 @@
 namespace zim {
 
 // Commands of the small icon menu.
-enum SmallIconMenuId : int { standardIconCommand = 304, customIconCommand = 305 };
+enum SmallIconMenuId : int { standardIconChoice = 304, customIconChoice = 305 };
 
 class ImageSelectionPrompts {
   public:

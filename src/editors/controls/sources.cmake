@@ -1,5 +1,6 @@
 list(APPEND ZIM_CORE_SOURCES
     editors/controls/button_image_rules.cpp
+    editors/controls/button_option_rules.cpp
     editors/controls/button_state_rules.cpp
     editors/controls/button_style_options.cpp
     editors/controls/button_type_rules.cpp
@@ -11,10 +12,24 @@ list(APPEND ZIM_CORE_SOURCES
     editors/controls/control_style_entries.cpp
     editors/controls/control_text_rules.cpp
     editors/controls/image_selection.cpp
+    editors/controls/option_rules.cpp
     editors/controls/static_colour_selection.cpp
     editors/controls/static_graphics_rules.cpp
     editors/controls/static_image_rules.cpp
     editors/controls/static_preview_rules.cpp
     editors/controls/static_style_options.cpp
     editors/controls/static_text_attributes.cpp
+)
+list(APPEND ZIM_WIN32_SOURCES
+    editors/controls/button_page.cpp
+    editors/controls/button_preview.cpp
+    editors/controls/classic_button_basic_page.cpp
+    editors/controls/classic_button_styles_page.cpp
+    editors/controls/image_button_basic_page.cpp
+    editors/controls/image_button_extended_styles_page.cpp
+    editors/controls/image_button_misc_page.cpp
+    editors/controls/image_button_styles_page.cpp
+    editors/controls/option_groups.cpp
+    editors/controls/page_image_prompts.cpp
+    editors/controls/style_set_page.cpp
 )

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "editors/controls/button_pages.h"
 #include "editors/window/window_class_page.h"
 #include "editors/window/window_controls_page.h"
 #include "editors/window/window_styles_page.h"
@@ -21,10 +22,16 @@ class EmptyTabPage : public PageBase {
     std::vector<ControlDescription> controls(int, int) const override { return {}; }
 };
 
-// The pages that exist, by the page they show. The button, static and window pages add their
-// rows here as they are built.
+// The pages that exist, by the page they show. The static pages add their rows here as they
+// are built.
 std::map<EditorPage, TabPageFactory>& factories() {
     static std::map<EditorPage, TabPageFactory> table = {
+        {EditorPage::classicButtonBasic, makeClassicButtonBasicPage},
+        {EditorPage::classicButtonStyles, makeClassicButtonStylesPage},
+        {EditorPage::imageButtonBasic, makeImageButtonBasicPage},
+        {EditorPage::imageButtonStyles, makeImageButtonStylesPage},
+        {EditorPage::imageButtonExtendedStyles, makeImageButtonExtendedStylesPage},
+        {EditorPage::imageButtonMisc, makeImageButtonMiscPage},
         {EditorPage::windowTypeAppearanceSize, makeWindowTypePage},
         {EditorPage::windowClassData, makeWindowClassPage},
         {EditorPage::windowStyles, makeWindowStylesPage},
@@ -35,11 +42,14 @@ std::map<EditorPage, TabPageFactory>& factories() {
 
 } // namespace
 
-void setTabPageFactory(EditorPage page, TabPageFactory factory) {
+TabPageFactory setTabPageFactory(EditorPage page, TabPageFactory factory) {
+    const auto found = factories().find(page);
+    const TabPageFactory previous = found == factories().end() ? nullptr : found->second;
     if (factory)
         factories()[page] = factory;
     else
         factories().erase(page);
+    return previous;
 }
 
 std::unique_ptr<PageBase> makeTabPage(EditorPage page, ParametersFrame& frame) {

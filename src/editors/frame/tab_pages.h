@@ -17,8 +17,8 @@ class ParametersFrame;
 // Makes the page; it reaches the working copy and the session through the frame.
 using TabPageFactory = std::unique_ptr<PageBase> (*)(ParametersFrame& frame);
 
-// Replaces the factory of a page; nullptr leaves the page empty.
-void setTabPageFactory(EditorPage page, TabPageFactory factory);
+// Replaces the factory of a page (nullptr leaves the page empty) and returns the one it had.
+TabPageFactory setTabPageFactory(EditorPage page, TabPageFactory factory);
 
 // The page object of a tab; null for EditorPage::none (the page area stays empty).
 std::unique_ptr<PageBase> makeTabPage(EditorPage page, ParametersFrame& frame);

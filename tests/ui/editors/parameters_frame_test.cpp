@@ -5,6 +5,8 @@
 
 #include <cstring>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "editor_test_fixture.h"
 #include "editors/frame/tab_pages.h"
@@ -15,9 +17,14 @@ namespace {
 class ParametersFrameTest : public test::EditorTest {
   protected:
     void TearDown() override {
-        setTabPageFactory(EditorPage::classicButtonBasic, nullptr);
-        setTabPageFactory(EditorPage::classicButtonStyles, nullptr);
+        // The real pages come back for the tests that follow.
+        for (const auto& [page, factory] : replaced_)
+            setTabPageFactory(page, factory);
         EditorTest::TearDown();
+    }
+
+    void replacePage(EditorPage page, TabPageFactory factory) {
+        replaced_.emplace_back(page, setTabPageFactory(page, factory));
     }
 
     static HWND tabControl() { return control(43); }
@@ -35,6 +42,8 @@ class ParametersFrameTest : public test::EditorTest {
     static bool buttonRecordIs(const ButtonControl& saved) {
         return std::memcmp(&button(1, 1), &saved, sizeof saved) == 0;
     }
+
+    std::vector<std::pair<EditorPage, TabPageFactory>> replaced_;
 };
 
 TEST_F(ParametersFrameTest, EachObjectKindOpensItsOwnEditor) {
@@ -155,10 +164,10 @@ class FieldPage : public PageBase {
 };
 
 TEST_F(ParametersFrameTest, SwitchingTabsInEditStateKeepsWhatEachPageHolds) {
-    setTabPageFactory(EditorPage::classicButtonBasic, [](ParametersFrame& frame) {
+    replacePage(EditorPage::classicButtonBasic, [](ParametersFrame& frame) {
         return std::unique_ptr<PageBase>(new FieldPage(frame.session().buttonCopy().text));
     });
-    setTabPageFactory(EditorPage::classicButtonStyles, [](ParametersFrame& frame) {
+    replacePage(EditorPage::classicButtonStyles, [](ParametersFrame& frame) {
         return std::unique_ptr<PageBase>(new FieldPage(frame.session().buttonCopy().description));
     });
     showEditView();

@@ -1,0 +1,143 @@
+#include "editors/controls/button_page.h"
+
+#include <string>
+
+#include "editors/controls/control_field_rules.h"
+#include "editors/controls/control_text_rules.h"
+#include "editors/frame/parameters_frame.h"
+#include "live/edit_windows.h"
+#include "model/text_field.h"
+#include "shell/control_toolkit.h"
+
+namespace zim {
+
+namespace {
+
+constexpr DWORD numberEdit = ES_NUMBER | ES_CENTER | ES_AUTOHSCROLL | WS_TABSTOP;
+constexpr DWORD descriptionStyle = ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP;
+
+ControlDescription label(const char* text, const LayoutBox& box) {
+    return {"STATIC", text, SS_LEFT, box, 0, ControlFont::control};
+}
+
+ControlDescription edit(int id, const LayoutBox& box) {
+    return {"EDIT", "", numberEdit, box, id, ControlFont::control, WS_EX_CLIENTEDGE};
+}
+
+} // namespace
+
+ButtonPage::ButtonPage(ParametersFrame& frame, const char* title)
+    : StyleSetPage(title, std::make_unique<ButtonPreview>(frame.session().buttonCopy(),
+                                                          frame.session().selection().window)),
+      frame_(frame), copy_(frame.session().buttonCopy()),
+      windowNumber_(frame.session().selection().window),
+      buttonNumber_(frame.session().selection().control) {}
+
+std::vector<ControlDescription> ButtonPage::descriptionRows(const LayoutBox& group) {
+    return {{"BUTTON", " Button Description ( max 250 chars ) : ", BS_GROUPBOX, group},
+            {"EDIT",
+             "",
+             descriptionStyle,
+             {group.left + 20, group.top + 22, group.width - 40, group.height - 40},
+             descriptionEdit,
+             ControlFont::control,
+             WS_EX_CLIENTEDGE}};
+}
+
+std::vector<ControlDescription> ButtonPage::placeRows(const LayoutBox& group) {
+    const int x = group.left, y = group.top;
+    const int half = group.width / 2;
+    return {
+        {"BUTTON", " Button Size and Position : ", BS_GROUPBOX, group},
+        label(" X_Left Value =", {x + 10, y + 22, 110, 18}),
+        edit(xEdit, {x + 121, y + 22, 50, 18}),
+        label(" Y_Top Value =", {x + 10, y + 43, 110, 18}),
+        edit(yEdit, {x + 121, y + 43, 50, 18}),
+        label(" Button Width =", {x + half, y + 22, 120, 18}),
+        edit(widthEdit, {x + half + 121, y + 22, 50, 18}),
+        label(" Button Height =", {x + half, y + 43, 120, 18}),
+        edit(heightEdit, {x + half + 121, y + 43, 50, 18}),
+        {"BUTTON",
+         "Select Button Size and Position in Preview Mode",
+         WS_TABSTOP,
+         {x, group.bottom() + 6, group.width, 25},
+         previewModeButton},
+    };
+}
+
+ControlDescription ButtonPage::imagePreviewGroup(int height) {
+    // The group box never paints over the preview box and button lying on it.
+    return {"BUTTON",
+            " Current Button Style Preview ",
+            BS_GROUPBOX | WS_CLIPSIBLINGS,
+            {10, 32, 300, height - 42}};
+}
+
+LayoutBox ButtonPage::imagePreviewBox(int height) {
+    return {20, 54, 280, height - 74};
+}
+
+void ButtonPage::addTooltipGroup(OptionGroups& groups, const LayoutBox& group) {
+    groups.add(
+        {" Use Button Description as Tooltip : ",
+         group,
+         {group.left + 50, group.top + 20, 80, 20},
+         0,
+         100},
+        radioRules([this] { return tooltipRadios(copy_.descriptionAsTooltip); },
+                   [this](int id) { return chooseTooltip(copy_.descriptionAsTooltip, id); }));
+}
+
+void ButtonPage::setLoadedText(int id, const std::string& text) {
+    loading_ = true;
+    setText(window(), id, text);
+    loading_ = false;
+}
+
+void ButtonPage::loadFields() {
+    SendDlgItemMessageA(window(), descriptionEdit, EM_LIMITTEXT, controlDescriptionLimit, 0);
+    setLoadedText(descriptionEdit, shown(copy_.description));
+    loadPlace();
+}
+
+void ButtonPage::loadPlace() {
+    setLoadedText(xEdit, std::to_string(copy_.x));
+    setLoadedText(yEdit, std::to_string(copy_.y));
+    setLoadedText(widthEdit, std::to_string(copy_.width));
+    setLoadedText(heightEdit, std::to_string(copy_.height));
+}
+
+bool ButtonPage::onFieldCommand(int id, int code) {
+    if (id == editWindowClosedCommand) {
+        releaseEditWindowClass();
+        loadPlace();
+        preview().rebuild();
+        return true;
+    }
+    if (id == previewModeButton) {
+        if (code == BN_CLICKED)
+            openEditWindow();
+        return true;
+    }
+    if (id == descriptionEdit) {
+        if (code == EN_CHANGE && !loading_)
+            storeDescription(copy_.description, textOf(window(), id));
+        return true;
+    }
+    if (!controlFieldOfEdit(id))
+        return false;
+    if (code == EN_CHANGE && !loading_) {
+        storeButtonField(copy_, id, textOf(window(), id));
+        if (id == widthEdit || id == heightEdit)
+            preview().rebuild(); // an image button's preview has the button's size
+    }
+    return true;
+}
+
+void ButtonPage::openEditWindow() {
+    if (frame_.session().state() != EditorState::edit)
+        return;
+    openButtonEditWindow(windowNumber_, buttonNumber_, copy_, window());
+}
+
+} // namespace zim
