@@ -4,6 +4,7 @@
 
 #include "editors/window/window_class_page.h"
 #include "editors/window/window_controls_page.h"
+#include "editors/window/window_images_page.h"
 #include "editors/window/window_styles_page.h"
 #include "editors/window/window_type_page.h"
 
@@ -28,6 +29,7 @@ std::map<EditorPage, TabPageFactory>& factories() {
         {EditorPage::windowTypeAppearanceSize, makeWindowTypePage},
         {EditorPage::windowClassData, makeWindowClassPage},
         {EditorPage::windowStyles, makeWindowStylesPage},
+        {EditorPage::windowBackgroundImages, makeWindowImagesPage},
         {EditorPage::windowControls, makeWindowControlsPage},
     };
     return table;
