@@ -50,6 +50,7 @@ enum WindowImagesPageControl : int {
     dimensionsLabel = 107,
     resolutionLabel = 108,
     fileSizeLabel = 109,
+    imagesLabel = 110,
 };
 
 constexpr DWORD groupBox = BS_GROUPBOX;
@@ -63,9 +64,10 @@ constexpr int rowHeight = 20;
 constexpr int groupTop = 30;
 constexpr int commandButtonsHeight = 50;
 constexpr int parametersWidth = 310;
-constexpr int listWidth = 130;
+constexpr int listWidth = 110;
 constexpr int listTop = groupTop + 42;
 constexpr int commandHeight = 25;
+constexpr int commandStep = 29;
 constexpr int infoStep = 19;
 constexpr int gridTop = groupTop + 158;
 constexpr int gridStep = 25;
@@ -83,7 +85,7 @@ int imagesGroupWidth(int width) {
 }
 
 int listHeight(int height) {
-    return groupBottom(height) - 12 - 3 * infoStep - 8 - commandHeight - 8 - listTop;
+    return groupBottom(height) - 12 - 3 * infoStep - 8 - commandStep - commandHeight - 8 - listTop;
 }
 
 LayoutBox previewBox(int width, int height) {
@@ -96,7 +98,7 @@ std::vector<ControlDescription> imageListControls(int width, int height) {
     const int groupWidth = imagesGroupWidth(width);
     const LayoutBox preview = previewBox(width, height);
     const int commandTop = listTop + listHeight(height) + 8;
-    const int infoTop = commandTop + commandHeight + 8;
+    const int infoTop = commandTop + commandStep + commandHeight + 8;
     std::vector<ControlDescription> controls = {
         {"BUTTON",
          "",
@@ -107,14 +109,13 @@ std::vector<ControlDescription> imageListControls(int width, int height) {
          "Images :",
          label,
          {inner, groupTop + 20, listWidth, rowHeight},
-         0,
+         imagesLabel,
          ControlFont::labelBold},
         {"STATIC",
          " Selected Image - None",
          label,
          {preview.left, groupTop + 20, preview.width, rowHeight},
-         selectedImageLabel,
-         ControlFont::labelBold},
+         selectedImageLabel},
         {"LISTBOX",
          "",
          listStyle,
@@ -123,15 +124,20 @@ std::vector<ControlDescription> imageListControls(int width, int height) {
          ControlFont::control,
          WS_EX_CLIENTEDGE},
     };
+    // Two rows: the three commands on the selected image, then delete and add.
     const char* texts[] = {"Replace Image", "Move Up", "Move Down", "Delete", "Add New"};
-    const int step = (groupWidth - 24 + 6) / 5;
-    for (std::size_t k = 0; k < listCommands.size(); ++k)
+    const int rowWidth = groupWidth - 24 + 6;
+    for (std::size_t k = 0; k < listCommands.size(); ++k) {
+        const int row = k < 3 ? 0 : 1;
+        const int column = static_cast<int>(k) - 3 * row;
+        const int step = rowWidth / (row == 0 ? 3 : 2);
         controls.push_back(
             {"BUTTON",
              texts[k],
              command,
-             {inner + static_cast<int>(k) * step, commandTop, step - 6, commandHeight},
+             {inner + column * step, commandTop + row * commandStep, step - 6, commandHeight},
              listCommands[k]});
+    }
     const int infoIds[] = {dimensionsLabel, resolutionLabel, fileSizeLabel};
     for (int k = 0; k < 3; ++k)
         controls.push_back({"STATIC",
@@ -384,6 +390,11 @@ class WindowImagesTab : public WindowPageBase {
     void applyPageEnabling(EditorState state) override {
         const WindowImageEnabling e = windowImageEnabling(fields_, state, hasImage());
         HWND page = window();
+        // What the list shows reads the same in either state.
+        enable(page,
+               {imagesGroup, imagesLabel, selectedImageLabel, dimensionsLabel, resolutionLabel,
+                fileSizeLabel},
+               true);
         enable(page, {imageList}, e.list);
         for (int id : listCommands)
             enable(page, {id}, e.list);
