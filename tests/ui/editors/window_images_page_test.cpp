@@ -7,9 +7,12 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "editor_test_fixture.h"
 #include "editors/window/list_messages.h"
+#include "live/edit_windows.h"
 #include "shell/object_code.h"
 #include "shell/structure_tree.h"
 
@@ -138,6 +141,13 @@ TEST_F(WindowImagesPageTest, ImagesAreAddedReplacedMovedAndDeletedWithTheirFiles
     EXPECT_EQ(window(1).imageCount, 1);
     EXPECT_EQ(contents("Wnd_001_01.bmp"), picked(green));
 
+    window(1).sizeMode = 1; // the last image sizes the window: deleting it fixes that size
+    questions.planAnswer(IDYES);
+    pressOn(69);
+    EXPECT_EQ(window(1).imageCount, 0);
+    EXPECT_EQ(std::vector<int>({window(1).sizeMode, window(1).width, window(1).height}),
+              std::vector<int>({2, 4, 4}));
+
     window(1).imageCount = 10;
     pressOn(68);
     EXPECT_EQ(questions.last().text, listText::imageLimit);
@@ -181,7 +191,24 @@ TEST_F(WindowImagesPageTest, TheAreaIsSavedOnlyWhenItsFieldsHold) {
                                 saved.placement, saved.y}),
               std::vector<int>({0, -10, 30, 10, -7}));
 
+    // The area sized in the edit window comes back into the fields.
     pressOn(15);
+    SetWindowTextA(on(101), "40");
+    SetWindowTextA(on(103), "12");
+    SetWindowTextA(on(104), "20");
+    pressOn(51);
+    ASSERT_NE(editWindow(), nullptr);
+    // The bottom edge of the area (12, 20, 52, 50) dragged 20 pixels down.
+    const std::pair<UINT, int> drag[] = {
+        {WM_MOUSEMOVE, 49}, {WM_LBUTTONDOWN, 49}, {WM_MOUSEMOVE, 70}, {WM_LBUTTONUP, 70}};
+    for (const auto& [message, y] : drag)
+        PostMessageA(editWindow(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON,
+                     MAKELPARAM(30, y));
+    test::pumpMessages();
+    closeEditWindow();
+    ASSERT_TRUE(test::pumpUntil([] { return test::windowText(on(102)) == "50"; }));
+    EXPECT_EQ(test::windowText(on(103)) + "," + test::windowText(on(101)), "12,40");
+
     pressOn(30);
     pressOn(51);
     EXPECT_EQ(questions.last().text,
