@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "archive/file_operations.h"
+#include "archive/safe_name.h"
 #include "editors/frame/image_preview_panel.h"
 #include "editors/frame/number_field.h"
 #include "editors/frame/parameters_frame.h"
@@ -319,9 +320,11 @@ class WindowImagesTab : public WindowPageBase {
 
     PreviewImage previewImage() const {
         PreviewImage shown;
-        shown.present = hasImage();
-        if (shown.present)
+        // A name read from a project file is shown only when it names a file of the folder.
+        if (hasImage() && unsafeNameReason(trimmed(selected().fileName) + ".bmp").empty()) {
+            shown.present = true;
             shown.bitmapName = trimmed(selected().fileName);
+        }
         shown.background = previewBrush_;
         return shown;
     }
@@ -549,7 +552,7 @@ class WindowImagesTab : public WindowPageBase {
 
     void replace() {
         if (count() == 0) {
-            ask(nullptr, listText::noImages, listText::imageReplaceCaption, box::ok);
+            show(listRefusal(listText::noImages, listText::imageReplaceCaption));
             return;
         }
         const std::optional<std::string> chosen =
@@ -571,7 +574,7 @@ class WindowImagesTab : public WindowPageBase {
     void remove() {
         const char* caption = listText::imageDeleteCaption;
         if (count() == 0) {
-            ask(nullptr, listText::noImages, caption, box::ok | box::iconHand);
+            show(listRefusal(listText::noImages, caption));
             return;
         }
         std::optional<FixedWindowSize> fixSize;
@@ -611,7 +614,7 @@ class WindowImagesTab : public WindowPageBase {
         const char* caption = up ? listText::imageMoveUpCaption : listText::imageMoveDownCaption;
         const int n = count();
         if (n < 2) {
-            ask(nullptr, listText::noImagesToMove, caption, box::ok | box::iconHand);
+            show(listRefusal(listText::noImagesToMove, caption));
             return;
         }
         const int from = selectedImage;

@@ -216,7 +216,7 @@ PageMessage replaceImageQuestion() {
 }
 
 PageMessage imageOperationCancelled(const char* caption) {
-    return {cancelled, caption, box::ok, MessageOwner::none};
+    return {cancelled, caption, box::ok | box::iconInformation, MessageOwner::none};
 }
 
 } // namespace zim
