@@ -5,6 +5,7 @@
 #include "editors/controls/button_pages.h"
 #include "editors/window/window_class_page.h"
 #include "editors/window/window_controls_page.h"
+#include "editors/window/window_images_page.h"
 #include "editors/window/window_styles_page.h"
 #include "editors/window/window_type_page.h"
 
@@ -35,6 +36,7 @@ std::map<EditorPage, TabPageFactory>& factories() {
         {EditorPage::windowTypeAppearanceSize, makeWindowTypePage},
         {EditorPage::windowClassData, makeWindowClassPage},
         {EditorPage::windowStyles, makeWindowStylesPage},
+        {EditorPage::windowBackgroundImages, makeWindowImagesPage},
         {EditorPage::windowControls, makeWindowControlsPage},
     };
     return table;
