@@ -10,5 +10,6 @@ int32_t pendingIcon = 1;
 int32_t pendingSmallIcon = 1;
 int32_t selectedButton = 1;
 int32_t selectedStatic = 1;
+int32_t selectedImage = 1;
 
 } // namespace zim

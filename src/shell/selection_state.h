@@ -25,4 +25,7 @@ extern int32_t pendingSmallIcon;
 extern int32_t selectedButton;
 extern int32_t selectedStatic;
 
+// 1-based position of the image selected on the window's background-images page.
+extern int32_t selectedImage;
+
 } // namespace zim

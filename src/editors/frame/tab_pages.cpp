@@ -6,6 +6,7 @@
 #include "editors/controls/static_pages.h"
 #include "editors/window/window_class_page.h"
 #include "editors/window/window_controls_page.h"
+#include "editors/window/window_images_page.h"
 #include "editors/window/window_styles_page.h"
 #include "editors/window/window_type_page.h"
 
@@ -40,6 +41,7 @@ std::map<EditorPage, TabPageFactory>& factories() {
         {EditorPage::windowTypeAppearanceSize, makeWindowTypePage},
         {EditorPage::windowClassData, makeWindowClassPage},
         {EditorPage::windowStyles, makeWindowStylesPage},
+        {EditorPage::windowBackgroundImages, makeWindowImagesPage},
         {EditorPage::windowControls, makeWindowControlsPage},
     };
     return table;

@@ -10,6 +10,7 @@ list(APPEND ZIM_CORE_SOURCES
     editors/window/project_file_deletion.cpp
     editors/window/style_list_pair.cpp
     editors/window/window_class_rules.cpp
+    editors/window/window_images_rules.cpp
     editors/window/window_list_operations.cpp
     editors/window/window_size_image.cpp
     editors/window/window_style_rules.cpp
@@ -20,6 +21,7 @@ list(APPEND ZIM_WIN32_SOURCES
     editors/window/window_class_page.cpp
     editors/window/window_controls_page.cpp
     editors/window/window_header.cpp
+    editors/window/window_images_page.cpp
     editors/window/window_page_base.cpp
     editors/window/window_page_questions.cpp
     editors/window/window_styles_page.cpp

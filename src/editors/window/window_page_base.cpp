@@ -32,6 +32,12 @@ std::vector<ControlDescription> WindowPageBase::controls(int width, int height) 
 void WindowPageBase::onCommand(int id, int code, HWND control) {
     switch (id) {
     case editParametersCommand:
+        if (state() != EditorState::view)
+            return;
+        if (const std::optional<PageMessage> refusal = editRefusal()) {
+            show(*refusal);
+            return;
+        }
         // The fields open first, so that filling them can put the focus into one.
         if (session().edit() == StepResult::ignored)
             return;

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "editors/frame/editing_session.h"
@@ -34,6 +35,8 @@ class WindowPageBase : public PageBase {
     virtual void applyPageEnabling(EditorState state) = 0;
     // The page's commands (the command buttons are handled here).
     virtual void onPageCommand(int /*id*/, int /*code*/, HWND /*control*/) {}
+    // Why "Edit Parameters" does not open the fields now, if it does not.
+    virtual std::optional<PageMessage> editRefusal() const { return std::nullopt; }
     // "Restore Previous Parameters": the working copy is loaded from the Project again.
     virtual void restoreWorkingCopy() = 0;
     // "Save Parameters Values": checks and stores the working copy; on success it ends with
