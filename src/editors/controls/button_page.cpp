@@ -27,10 +27,11 @@ ControlDescription edit(int id, const LayoutBox& box) {
 } // namespace
 
 ButtonPage::ButtonPage(ParametersFrame& frame, const char* title)
-    : StyleSetPage(title, std::make_unique<ButtonPreview>(frame.session().buttonCopy(),
-                                                          frame.session().selection().window)),
-      frame_(frame), copy_(frame.session().buttonCopy()),
-      windowNumber_(frame.session().selection().window),
+    : ControlFieldsPage(title,
+                        std::make_unique<ButtonPreview>(frame.session().buttonCopy(),
+                                                        frame.session().selection().window),
+                        frame.session().buttonCopy()),
+      frame_(frame), windowNumber_(frame.session().selection().window),
       buttonNumber_(frame.session().selection().control) {}
 
 std::vector<ControlDescription> ButtonPage::descriptionRows(const LayoutBox& group) {
@@ -84,60 +85,18 @@ void ButtonPage::addTooltipGroup(OptionGroups& groups, const LayoutBox& group) {
          {group.left + 50, group.top + 20, 80, 20},
          0,
          100},
-        radioRules([this] { return tooltipRadios(copy_.descriptionAsTooltip); },
-                   [this](int id) { return chooseTooltip(copy_.descriptionAsTooltip, id); }));
+        radioRules([this] { return tooltipRadios(copy().descriptionAsTooltip); },
+                   [this](int id) { return chooseTooltip(copy().descriptionAsTooltip, id); }));
 }
 
-void ButtonPage::setLoadedText(int id, const std::string& text) {
-    loading_ = true;
-    setText(window(), id, text);
-    loading_ = false;
-}
-
-void ButtonPage::loadFields() {
-    SendDlgItemMessageA(window(), descriptionEdit, EM_LIMITTEXT, controlDescriptionLimit, 0);
-    setLoadedText(descriptionEdit, shown(copy_.description));
-    loadPlace();
-}
-
-void ButtonPage::loadPlace() {
-    setLoadedText(xEdit, std::to_string(copy_.x));
-    setLoadedText(yEdit, std::to_string(copy_.y));
-    setLoadedText(widthEdit, std::to_string(copy_.width));
-    setLoadedText(heightEdit, std::to_string(copy_.height));
-}
-
-bool ButtonPage::onFieldCommand(int id, int code) {
-    if (id == editWindowClosedCommand) {
-        releaseEditWindowClass();
-        loadPlace();
-        preview().rebuild();
-        return true;
-    }
-    if (id == previewModeButton) {
-        if (code == BN_CLICKED)
-            openEditWindow();
-        return true;
-    }
-    if (id == descriptionEdit) {
-        if (code == EN_CHANGE && !loading_)
-            storeDescription(copy_.description, textOf(window(), id));
-        return true;
-    }
-    if (!controlFieldOfEdit(id))
-        return false;
-    if (code == EN_CHANGE && !loading_) {
-        storeButtonField(copy_, id, textOf(window(), id));
-        if (id == widthEdit || id == heightEdit)
-            preview().rebuild(); // an image button's preview has the button's size
-    }
-    return true;
+void ButtonPage::storeField(int id, const std::string& text) {
+    storeButtonField(copy(), id, text);
 }
 
 void ButtonPage::openEditWindow() {
     if (frame_.session().state() != EditorState::edit)
         return;
-    openButtonEditWindow(windowNumber_, buttonNumber_, copy_, window());
+    openButtonEditWindow(windowNumber_, buttonNumber_, copy(), window());
 }
 
 } // namespace zim

@@ -8,25 +8,17 @@
 #include <vector>
 
 #include "editors/controls/button_preview.h"
-#include "editors/controls/style_set_page.h"
+#include "editors/controls/control_fields_page.h"
 #include "model/project.h"
 
 namespace zim {
 
 class ParametersFrame;
 
-enum ButtonFieldControl : int {
-    captionEdit = 96,
-    descriptionEdit = 97,
-    // 98 to 101: the position and size edits (ControlFieldEditId)
-    previewModeButton = 95,
-};
-
-class ButtonPage : public StyleSetPage {
+class ButtonPage : public ControlFieldsPage<ButtonControl> {
   protected:
     ButtonPage(ParametersFrame& frame, const char* title);
 
-    ButtonControl& copy() { return copy_; }
     ButtonPreview& buttonPreview() { return static_cast<ButtonPreview&>(preview()); }
     ParametersFrame& frame() { return frame_; }
 
@@ -42,24 +34,13 @@ class ButtonPage : public StyleSetPage {
     // " Use Button Description as Tooltip : " with " Yes" and " No" side by side.
     void addTooltipGroup(OptionGroups& groups, const LayoutBox& group);
 
-    // The description and the four position and size edits from the working copy.
-    void loadFields();
-    // EN_CHANGE of the description and of the position and size edits, the preview-mode
-    // button and the edit window's closing; returns whether it was one of them.
-    bool onFieldCommand(int id, int code);
-    // Text set by the page itself is no edit of the user's.
-    bool loading() const { return loading_; }
-    void setLoadedText(int id, const std::string& text);
-
   private:
-    void loadPlace();
-    void openEditWindow();
+    void storeField(int id, const std::string& text) override;
+    void openEditWindow() override;
 
     ParametersFrame& frame_;
-    ButtonControl& copy_;
     int windowNumber_;
     int buttonNumber_;
-    bool loading_ = false;
 };
 
 } // namespace zim

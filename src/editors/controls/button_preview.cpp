@@ -2,7 +2,7 @@
 
 #include "editors/controls/button_image_rules.h"
 #include "editors/controls/control_preview_rules.h"
-#include "editors/frame/background_sample.h"
+#include "editors/frame/sample_colour_ref.h"
 #include "model/program_state.h"
 #include "shell/control_toolkit.h"
 #include "shell/shell_state.h"
@@ -13,48 +13,13 @@ namespace {
 
 constexpr int32_t imageButtonKind = 1;
 
-COLORREF windowBackground(int windowNumber) {
-    const AppWindow& designed = window(windowNumber);
-    const SampleColour sample =
-        backgroundSampleColour(designed.backgroundKind, designed.backgroundValue);
-    if (sample.source == SampleColour::Source::systemColour)
-        return GetSysColor(static_cast<int>(sample.value));
-    return static_cast<COLORREF>(sample.value);
-}
-
-// Width and height of an icon, from its colour bitmap (or half its mask for a monochrome one).
-ImageSize iconSize(HICON icon) {
-    ICONINFO info = {};
-    if (!GetIconInfo(icon, &info))
-        return {};
-    BITMAP bitmap = {};
-    ImageSize size;
-    if (info.hbmColor && GetObjectA(info.hbmColor, sizeof bitmap, &bitmap))
-        size = {bitmap.bmWidth, bitmap.bmHeight};
-    else if (info.hbmMask && GetObjectA(info.hbmMask, sizeof bitmap, &bitmap))
-        size = {bitmap.bmWidth, bitmap.bmHeight / 2};
-    if (info.hbmColor)
-        DeleteObject(info.hbmColor);
-    if (info.hbmMask)
-        DeleteObject(info.hbmMask);
-    return size;
-}
-
-ImageSize bitmapSize(HBITMAP bitmap) {
-    BITMAP info = {};
-    if (!GetObjectA(bitmap, sizeof info, &info))
-        return {};
-    return {info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
-}
-
 } // namespace
 
 ButtonPreview::ButtonPreview(const ButtonControl& copy, int windowNumber)
-    : copy_(copy), background_(windowBackground(windowNumber)),
+    : copy_(copy), background_(windowBackgroundColour(window(windowNumber))),
       brush_(CreateSolidBrush(background_)) {}
 
 ButtonPreview::~ButtonPreview() {
-    releaseImage();
     if (brush_)
         DeleteObject(brush_);
 }
@@ -73,7 +38,7 @@ void ButtonPreview::rebuild() {
     if (button_)
         DestroyWindow(button_);
     button_ = nullptr;
-    releaseImage();
+    image_.release();
     if (!box_)
         return;
 
@@ -81,7 +46,7 @@ void ButtonPreview::rebuild() {
     GetClientRect(box_, &client);
     const bool imageButton = copy_.kind == imageButtonKind;
     if (imageButton)
-        loadImage();
+        image_.load(buttonPreviewImage(copy_), buttonImageType(copy_));
     const PreviewPlace place =
         imageButton ? centredPreviewPlace(copy_.width, copy_.height, client.right, client.bottom)
                     : classicPreviewPlace(copy_, client.right, client.bottom);
@@ -99,40 +64,9 @@ void ButtonPreview::rebuild() {
     SendMessageA(button_, WM_SETFONT, reinterpret_cast<WPARAM>(fontControl), TRUE);
     if (const int check = previewCheckState(copy_); check > 0)
         SendMessageA(button_, BM_SETCHECK, static_cast<WPARAM>(check), 0);
-    if (image_)
-        SendMessageA(button_, BM_SETIMAGE, imageType_, reinterpret_cast<LPARAM>(image_));
-}
-
-void ButtonPreview::loadImage() {
-    const PreviewImage image = buttonPreviewImage(copy_);
-    if (image.standardIcon) {
-        image_ = LoadIconA(nullptr, MAKEINTRESOURCEA(image.standardIcon));
-        imageType_ = IMAGE_ICON;
-        imageOwned_ = false; // a system icon is shared
-    } else {
-        imageType_ = buttonImageType(copy_) == ControlImageType::icon ? IMAGE_ICON : IMAGE_BITMAP;
-        const std::string path = (projectDirectory / image.fileName).string();
-        image_ = LoadImageA(nullptr, path.c_str(), imageType_, 0, 0, LR_LOADFROMFILE);
-        imageOwned_ = image_ != nullptr;
-    }
-    if (!image_)
-        imageSize_ = {};
-    else if (imageType_ == IMAGE_ICON)
-        imageSize_ = iconSize(static_cast<HICON>(image_));
-    else
-        imageSize_ = bitmapSize(static_cast<HBITMAP>(image_));
-}
-
-void ButtonPreview::releaseImage() {
-    if (image_ && imageOwned_) {
-        if (imageType_ == IMAGE_ICON)
-            DestroyIcon(static_cast<HICON>(image_));
-        else
-            DeleteObject(image_);
-    }
-    image_ = nullptr;
-    imageOwned_ = false;
-    imageSize_ = {};
+    if (image_.handle())
+        SendMessageA(button_, BM_SETIMAGE, image_.type(),
+                     reinterpret_cast<LPARAM>(image_.handle()));
 }
 
 // The box and the check boxes, radio buttons and group boxes of the preview take the window's

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "editors/controls/control_image_rules.h"
+#include "editors/controls/preview_image_handle.h"
 #include "editors/controls/style_set_page.h"
 #include "model/project.h"
 
@@ -31,22 +32,16 @@ class ButtonPreview : public PagePreview {
     HBRUSH colour(HDC dc, HWND control) override;
 
     // The size of the image the preview shows; 0 by 0 when it has none.
-    ImageSize imageSize() const { return imageSize_; }
+    ImageSize imageSize() const { return image_.size(); }
 
   private:
-    void releaseImage();
-    void loadImage();
-
     const ButtonControl& copy_;
     COLORREF background_;
     HBRUSH brush_ = nullptr;
     HWND page_ = nullptr;
     HWND box_ = nullptr;
     HWND button_ = nullptr;
-    HANDLE image_ = nullptr;
-    UINT imageType_ = IMAGE_BITMAP;
-    bool imageOwned_ = false;
-    ImageSize imageSize_;
+    PreviewImageHandle image_;
 };
 
 } // namespace zim

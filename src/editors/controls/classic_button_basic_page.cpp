@@ -1,6 +1,5 @@
 // "Standard Parameters" of a classic button: caption, type, description, tooltip, font and
 // text colour, position and size, with the live preview of the type.
-#include <cstring>
 
 #include "editors/controls/button_option_rules.h"
 #include "editors/controls/button_page.h"
@@ -110,18 +109,11 @@ class ClassicButtonBasicPage : public ButtonPage {
             selectFont();
     }
 
-    // The font picker on the button's font and text colour; both change only when confirmed.
     void selectFont() {
-        static_assert(sizeof(LOGFONTA) == sizeof(LogFont), "a stored font is a LOGFONTA");
-        LOGFONTA font;
-        std::memcpy(&font, &copy().font, sizeof font);
-        COLORREF colour = static_cast<COLORREF>(copy().textColour);
-        if (!chooseFont(window(), font, colour)) {
+        if (!chooseControlFont(window(), copy())) {
             showPageMessage(parametersWindow, buttonFontCancelledMessage());
             return;
         }
-        std::memcpy(&copy().font, &font, sizeof font);
-        copy().textColour = static_cast<int32_t>(colour);
         showChange();
         showFont();
     }

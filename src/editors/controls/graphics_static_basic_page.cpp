@@ -8,7 +8,7 @@ namespace zim {
 
 namespace {
 
-// Controls: type radios 159 to 167, staticDescriptionEdit 97, style options 113 to 115, 118 to
+// Controls: type radios 159 to 167, descriptionEdit 97, style options 113 to 115, 118 to
 // 121, edits 98 to 101, preview-mode button 95.
 
 class GraphicsStaticBasicPage : public StaticPage {
@@ -17,10 +17,6 @@ class GraphicsStaticBasicPage : public StaticPage {
         : StaticPage(frame, "ZIM Simple Graphics Static Control - Basic Parameters") {}
 
   private:
-    static int leftWidth(int width) { return width / 2 - 15; }
-    static int rightLeft(int width) { return width / 2 + 5; }
-    static int rightWidth(int width) { return width - rightLeft(width) - 10; }
-
     LayoutBox previewBox(int width, int) const override { return {10, 32, leftWidth(width), 171}; }
 
     std::vector<ControlDescription> ownControls(int width, int) const override {

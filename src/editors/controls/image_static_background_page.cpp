@@ -32,10 +32,6 @@ class ImageStaticBackgroundPage : public StaticPage {
     }
 
   private:
-    static int leftWidth(int width) { return width / 2 - 15; }
-    static int rightLeft(int width) { return width / 2 + 5; }
-    static int rightWidth(int width) { return width - rightLeft(width) - 10; }
-
     LayoutBox previewBox(int width, int height) const override {
         return {10, 54, leftWidth(width), height - 64};
     }

@@ -14,7 +14,7 @@ namespace zim {
 namespace {
 
 // Controls: type radios 168 and 169, image style options 170 to 173, 154, 156,
-// staticDescriptionEdit 97, window style options 113 to 115, 118 to 121, edits 98 to 101,
+// descriptionEdit 97, window style options 113 to 115, 118 to 121, edits 98 to 101,
 // preview-mode button 95.
 
 class ImageStaticBasicPage : public StaticPage {
@@ -26,10 +26,6 @@ class ImageStaticBasicPage : public StaticPage {
     }
 
   private:
-    static int leftWidth(int width) { return width / 2 - 15; }
-    static int rightLeft(int width) { return width / 2 + 5; }
-    static int rightWidth(int width) { return width - rightLeft(width) - 10; }
-
     LayoutBox previewBox(int width, int) const override { return {10, 32, leftWidth(width), 171}; }
 
     std::vector<ControlDescription> ownControls(int width, int) const override {

@@ -35,6 +35,7 @@ list(APPEND ZIM_WIN32_SOURCES
     editors/controls/image_static_background_page.cpp
     editors/controls/image_static_basic_page.cpp
     editors/controls/page_image_prompts.cpp
+    editors/controls/preview_image_handle.cpp
     editors/controls/static_colour_prompts.cpp
     editors/controls/static_page.cpp
     editors/controls/static_page_preview.cpp

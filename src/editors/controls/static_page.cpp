@@ -29,10 +29,11 @@ ControlDescription edit(int id, const LayoutBox& box) {
 } // namespace
 
 StaticPage::StaticPage(ParametersFrame& frame, const char* title)
-    : StyleSetPage(title, std::make_unique<StaticPagePreview>(frame.session().staticCopy(),
-                                                              frame.session().selection().window)),
-      frame_(frame), copy_(frame.session().staticCopy()),
-      windowNumber_(frame.session().selection().window),
+    : ControlFieldsPage(title,
+                        std::make_unique<StaticPagePreview>(frame.session().staticCopy(),
+                                                            frame.session().selection().window),
+                        frame.session().staticCopy()),
+      frame_(frame), windowNumber_(frame.session().selection().window),
       staticNumber_(frame.session().selection().control) {}
 
 const StaticControl& StaticPage::saved() const {
@@ -45,7 +46,7 @@ std::vector<ControlDescription> StaticPage::descriptionRows(const LayoutBox& gro
              "",
              descriptionStyle,
              {group.left + 10, group.top + 20, group.width - 20, group.height - 28},
-             staticDescriptionEdit,
+             descriptionEdit,
              ControlFont::control,
              WS_EX_CLIENTEDGE}};
 }
@@ -68,7 +69,7 @@ std::vector<ControlDescription> StaticPage::placeRows(const LayoutBox& group) {
          "Select Static Control Size/Position in Preview Mode",
          WS_TABSTOP,
          {x, group.bottom() + 4, group.width, 25},
-         staticPreviewModeButton},
+         previewModeButton},
     };
 }
 
@@ -78,62 +79,20 @@ void StaticPage::addWindowStyleGroups(OptionGroups& groups, const LayoutBox& win
         return LayoutBox{box.left + 10, box.top + 18, box.width - 15, 18};
     };
     groups.add({" Window Styles Used With Static Controls : ", windowBox, first(windowBox), step},
-               staticStyleRules(copy_, saved(), {113, 114, 115, 118}));
+               staticStyleRules(copy(), saved(), {113, 114, 115, 118}));
     groups.add({" Window Extended Styles Used With Static Controls : ", extendedBox,
                 first(extendedBox), step},
-               staticStyleRules(copy_, saved(), {119, 120, 121}));
+               staticStyleRules(copy(), saved(), {119, 120, 121}));
 }
 
-void StaticPage::setLoadedText(int id, const std::string& text) {
-    loading_ = true;
-    setText(window(), id, text);
-    loading_ = false;
-}
-
-void StaticPage::loadFields() {
-    SendDlgItemMessageA(window(), staticDescriptionEdit, EM_LIMITTEXT, controlDescriptionLimit, 0);
-    setLoadedText(staticDescriptionEdit, shown(copy_.description));
-    loadPlace();
-}
-
-void StaticPage::loadPlace() {
-    setLoadedText(xEdit, std::to_string(copy_.x));
-    setLoadedText(yEdit, std::to_string(copy_.y));
-    setLoadedText(widthEdit, std::to_string(copy_.width));
-    setLoadedText(heightEdit, std::to_string(copy_.height));
-}
-
-bool StaticPage::onFieldCommand(int id, int code) {
-    if (id == editWindowClosedCommand) {
-        releaseEditWindowClass();
-        loadPlace();
-        preview().rebuild();
-        return true;
-    }
-    if (id == staticPreviewModeButton) {
-        if (code == BN_CLICKED)
-            openEditWindow();
-        return true;
-    }
-    if (id == staticDescriptionEdit) {
-        if (code == EN_CHANGE && !loading_)
-            storeDescription(copy_.description, textOf(window(), id));
-        return true;
-    }
-    if (!controlFieldOfEdit(id))
-        return false;
-    if (code == EN_CHANGE && !loading_) {
-        storeStaticField(copy_, id, textOf(window(), id));
-        if (id == widthEdit || id == heightEdit)
-            preview().rebuild(); // the preview static has the static's size
-    }
-    return true;
+void StaticPage::storeField(int id, const std::string& text) {
+    storeStaticField(copy(), id, text);
 }
 
 void StaticPage::openEditWindow() {
     if (frame_.session().state() != EditorState::edit)
         return;
-    openStaticEditWindow(windowNumber_, staticNumber_, staticEditTarget(copy_), copy_, window());
+    openStaticEditWindow(windowNumber_, staticNumber_, staticEditTarget(copy()), copy(), window());
 }
 
 } // namespace zim

@@ -7,26 +7,23 @@
 
 #include <vector>
 
+#include "editors/controls/control_fields_page.h"
 #include "editors/controls/static_page_preview.h"
-#include "editors/controls/style_set_page.h"
 #include "model/project.h"
 
 namespace zim {
 
 class ParametersFrame;
 
-enum StaticFieldControl : int {
-    staticCaptionEdit = 96,
-    staticDescriptionEdit = 97,
-    // 98 to 101: the position and size edits (ControlFieldEditId)
-    staticPreviewModeButton = 95,
-};
-
-class StaticPage : public StyleSetPage {
+class StaticPage : public ControlFieldsPage<StaticControl> {
   protected:
     StaticPage(ParametersFrame& frame, const char* title);
 
-    StaticControl& copy() { return copy_; }
+    // The two columns of a page `width` wide: the left half and the right half.
+    static int leftWidth(int width) { return width / 2 - 15; }
+    static int rightLeft(int width) { return width / 2 + 5; }
+    static int rightWidth(int width) { return width - rightLeft(width) - 10; }
+
     // The static's record in the Project, as last saved.
     const StaticControl& saved() const;
     StaticPagePreview& staticPreview() { return static_cast<StaticPagePreview&>(preview()); }
@@ -42,24 +39,13 @@ class StaticPage : public StyleSetPage {
     void addWindowStyleGroups(OptionGroups& groups, const LayoutBox& windowBox,
                               const LayoutBox& extendedBox, int step);
 
-    // The description and the four position and size edits from the working copy.
-    void loadFields();
-    void loadPlace();
-    // EN_CHANGE of the description and of the position and size edits, the preview-mode
-    // button and the edit window's closing; returns whether it was one of them.
-    bool onFieldCommand(int id, int code);
-    // Text set by the page itself is no edit of the user's.
-    bool loading() const { return loading_; }
-    void setLoadedText(int id, const std::string& text);
-
   private:
-    void openEditWindow();
+    void storeField(int id, const std::string& text) override;
+    void openEditWindow() override;
 
     ParametersFrame& frame_;
-    StaticControl& copy_;
     int windowNumber_;
     int staticNumber_;
-    bool loading_ = false;
 };
 
 } // namespace zim

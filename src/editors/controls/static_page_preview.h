@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "editors/controls/control_image_rules.h"
+#include "editors/controls/preview_image_handle.h"
 #include "editors/controls/style_set_page.h"
 #include "model/project.h"
 
@@ -29,13 +30,11 @@ class StaticPagePreview : public PagePreview {
     void rebuild() override;
 
     // The size of the image the preview shows; 0 by 0 when it has none.
-    ImageSize imageSize() const { return imageSize_; }
+    ImageSize imageSize() const { return image_.size(); }
     // The preview static's window as the system sized it; 0 by 0 when there is none.
     ImageSize staticSize() const;
 
   private:
-    void loadImage();
-    void releaseImage();
     void releaseFont();
 
     StaticControl& copy_;
@@ -43,10 +42,7 @@ class StaticPagePreview : public PagePreview {
     HWND panel_ = nullptr;
     HWND static_ = nullptr;
     HFONT font_ = nullptr;
-    HANDLE image_ = nullptr;
-    UINT imageType_ = IMAGE_BITMAP;
-    bool imageOwned_ = false;
-    ImageSize imageSize_;
+    PreviewImageHandle image_;
 };
 
 } // namespace zim

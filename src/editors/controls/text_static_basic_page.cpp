@@ -1,6 +1,5 @@
 // "Standard Parameters" of a text static: caption, description, tooltip, font, the text
 // attributes with their colour buttons, position and size, with the live preview.
-#include <cstring>
 
 #include "editors/controls/control_font_rules.h"
 #include "editors/controls/control_text_rules.h"
@@ -22,7 +21,7 @@ namespace {
 enum TextStaticBasicControl : int {
     fontFaceBox = 198,
     currentFontLabel = 199,
-    // staticCaptionEdit 96, staticDescriptionEdit 97, edits 98 to 101, preview-mode button 95,
+    // captionEdit 96, descriptionEdit 97, edits 98 to 101, preview-mode button 95,
     // tooltip radios 90 and 91, font radios 92 and 93, selectFontButton 94, text attributes 142
     // to 147
 };
@@ -37,10 +36,6 @@ class TextStaticBasicPage : public StaticPage {
         : StaticPage(frame, "ZIM Text Static Control - Basic Properties") {}
 
   private:
-    static int leftWidth(int width) { return width / 2 - 15; }
-    static int rightLeft(int width) { return width / 2 + 5; }
-    static int rightWidth(int width) { return width - rightLeft(width) - 10; }
-
     LayoutBox previewBox(int width, int) const override {
         return {rightLeft(width), 44, rightWidth(width), 137};
     }
@@ -57,7 +52,7 @@ class TextStaticBasicPage : public StaticPage {
              "",
              multiLineEdit,
              {20, 59, left - 20, 65},
-             staticCaptionEdit,
+             captionEdit,
              ControlFont::control,
              WS_EX_CLIENTEDGE},
         };
@@ -130,8 +125,8 @@ class TextStaticBasicPage : public StaticPage {
     }
 
     void loadOwnControls() override {
-        SendDlgItemMessageA(window(), staticCaptionEdit, EM_LIMITTEXT, captionLimit, 0);
-        setLoadedText(staticCaptionEdit, shown(copy().text));
+        SendDlgItemMessageA(window(), captionEdit, EM_LIMITTEXT, captionLimit, 0);
+        setLoadedText(captionEdit, shown(copy().text));
         loadFields();
         showFont();
         showTextAttributes();
@@ -170,9 +165,9 @@ class TextStaticBasicPage : public StaticPage {
     void onOwnCommand(int id, int code, HWND control) override {
         if (onFieldCommand(id, code))
             return;
-        if (id == staticCaptionEdit) {
+        if (id == captionEdit) {
             if (code == EN_CHANGE && !loading()) {
-                storeCaption(copy().text, textOf(window(), staticCaptionEdit));
+                storeCaption(copy().text, textOf(window(), captionEdit));
                 preview().rebuild();
             }
             return;
@@ -205,18 +200,11 @@ class TextStaticBasicPage : public StaticPage {
         preview().rebuild();
     }
 
-    // The font picker on the static's font and text colour; both change only when confirmed.
     void selectFont() {
-        static_assert(sizeof(LOGFONTA) == sizeof(LogFont), "a stored font is a LOGFONTA");
-        LOGFONTA font;
-        std::memcpy(&font, &copy().font, sizeof font);
-        COLORREF colour = static_cast<COLORREF>(copy().textColour);
-        if (!chooseFont(window(), font, colour)) {
+        if (!chooseControlFont(window(), copy())) {
             showPageMessage(parametersWindow, staticFontCancelledMessage());
             return;
         }
-        std::memcpy(&copy().font, &font, sizeof font);
-        copy().textColour = static_cast<int32_t>(colour);
         showChange();
         showFont();
     }

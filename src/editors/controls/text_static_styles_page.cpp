@@ -17,10 +17,6 @@ class TextStaticStylesPage : public StaticPage {
         : StaticPage(frame, "ZIM Text Static Control Styles") {}
 
   private:
-    static int leftWidth(int width) { return width / 2 - 15; }
-    static int rightLeft(int width) { return width / 2 + 5; }
-    static int rightWidth(int width) { return width - rightLeft(width) - 10; }
-
     LayoutBox previewBox(int width, int) const override { return {10, 32, leftWidth(width), 167}; }
 
     void addOptionGroups(OptionGroups& groups, int width, int) override {

@@ -4,12 +4,6 @@
 
 namespace zim {
 
-COLORREF colourOf(const SampleColour& sample) {
-    if (sample.source == SampleColour::Source::systemColour)
-        return GetSysColor(static_cast<int>(sample.value));
-    return static_cast<COLORREF>(sample.value);
-}
-
 void ColourSample::show(COLORREF colour) {
     colour_ = colour;
     brush_ = CreateSolidBrush(colour);

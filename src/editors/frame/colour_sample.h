@@ -12,9 +12,6 @@ namespace zim {
 
 class ParametersFrame;
 
-// The colour a sample shows on this system.
-COLORREF colourOf(const SampleColour& sample);
-
 class ColourSample {
   public:
     // The sample is the frame's control `controlId`; its brush lives in `slot` (0 to 2).

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editors/frame/colour_sample.h"
+#include "editors/frame/sample_colour_ref.h"
 #include "editors/frame/command_buttons.h"
 #include "editors/frame/frame_layout.h"
 #include "editors/frame/image_preview_panel.h"
@@ -273,7 +274,7 @@ class WallpaperPageEditor : public ObjectEditor {
     // The sample and the preview in the page's background colour.
     void showBackground() {
         const WallpaperChoices& c = page_.choices;
-        sample_.show(colourOf(backgroundSampleColour(c.backgroundKind, c.backgroundValue)));
+        sample_.show(colourRefOf(backgroundSampleColour(c.backgroundKind, c.backgroundValue)));
         redrawImagePreview(preview_);
     }
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "editors/frame/parameters_frame.h"
-#include "editors/window/sample_colour_ref.h"
+#include "editors/frame/sample_colour_ref.h"
 #include "editors/window/style_list_controls.h"
 #include "editors/window/window_class_rules.h"
 #include "editors/window/window_page_base.h"

@@ -13,7 +13,7 @@
 #include "editors/frame/placement_selector.h"
 #include "editors/window/image_list_operations.h"
 #include "editors/window/list_messages.h"
-#include "editors/window/sample_colour_ref.h"
+#include "editors/frame/sample_colour_ref.h"
 #include "editors/window/window_header.h"
 #include "editors/window/window_images_rules.h"
 #include "editors/window/window_page_base.h"

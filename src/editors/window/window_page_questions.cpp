@@ -1,6 +1,6 @@
 #include "editors/window/window_page_questions.h"
 
-#include "editors/window/sample_colour_ref.h"
+#include "editors/frame/sample_colour_ref.h"
 #include "model/name_path.h"
 #include "shell/selection_list_rules.h"
 #include "shell/selection_state.h"

@@ -7,7 +7,7 @@
 #include "editors/frame/image_preview_panel.h"
 #include "editors/frame/parameters_frame.h"
 #include "editors/frame/placement_selector.h"
-#include "editors/window/sample_colour_ref.h"
+#include "editors/frame/sample_colour_ref.h"
 #include "editors/window/window_header.h"
 #include "editors/window/window_page_base.h"
 #include "editors/window/window_page_questions.h"

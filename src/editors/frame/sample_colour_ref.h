@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "editors/frame/background_sample.h"
+#include "model/project.h"
 
 namespace zim {
 
@@ -11,6 +12,11 @@ inline COLORREF colourRefOf(const SampleColour& colour) {
     if (colour.source == SampleColour::Source::systemColour)
         return GetSysColor(static_cast<int>(colour.value));
     return static_cast<COLORREF>(colour.value);
+}
+
+// The background a designed window's controls stand on, for the control previews.
+inline COLORREF windowBackgroundColour(const AppWindow& designed) {
+    return colourRefOf(backgroundSampleColour(designed.backgroundKind, designed.backgroundValue));
 }
 
 } // namespace zim
