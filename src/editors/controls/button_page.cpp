@@ -11,21 +11,6 @@
 
 namespace zim {
 
-namespace {
-
-constexpr DWORD numberEdit = ES_NUMBER | ES_CENTER | ES_AUTOHSCROLL | WS_TABSTOP;
-constexpr DWORD descriptionStyle = ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP;
-
-ControlDescription label(const char* text, const LayoutBox& box) {
-    return {"STATIC", text, SS_LEFT, box, 0, ControlFont::control};
-}
-
-ControlDescription edit(int id, const LayoutBox& box) {
-    return {"EDIT", "", numberEdit, box, id, ControlFont::control, WS_EX_CLIENTEDGE};
-}
-
-} // namespace
-
 ButtonPage::ButtonPage(ParametersFrame& frame, const char* title)
     : ControlFieldsPage(title,
                         std::make_unique<ButtonPreview>(frame.session().buttonCopy(),
@@ -38,7 +23,7 @@ std::vector<ControlDescription> ButtonPage::descriptionRows(const LayoutBox& gro
     return {{"BUTTON", " Button Description ( max 250 chars ) : ", BS_GROUPBOX, group},
             {"EDIT",
              "",
-             descriptionStyle,
+             descriptionEditStyle,
              {group.left + 20, group.top + 22, group.width - 40, group.height - 40},
              descriptionEdit,
              ControlFont::control,
@@ -50,14 +35,14 @@ std::vector<ControlDescription> ButtonPage::placeRows(const LayoutBox& group) {
     const int half = group.width / 2;
     return {
         {"BUTTON", " Button Size and Position : ", BS_GROUPBOX, group},
-        label(" X_Left Value =", {x + 10, y + 22, 110, 18}),
-        edit(xEdit, {x + 121, y + 22, 50, 18}),
-        label(" Y_Top Value =", {x + 10, y + 43, 110, 18}),
-        edit(yEdit, {x + 121, y + 43, 50, 18}),
-        label(" Button Width =", {x + half, y + 22, 120, 18}),
-        edit(widthEdit, {x + half + 121, y + 22, 50, 18}),
-        label(" Button Height =", {x + half, y + 43, 120, 18}),
-        edit(heightEdit, {x + half + 121, y + 43, 50, 18}),
+        fieldLabel(" X_Left Value =", {x + 10, y + 22, 110, 18}),
+        numberField(xEdit, {x + 121, y + 22, 50, 18}),
+        fieldLabel(" Y_Top Value =", {x + 10, y + 43, 110, 18}),
+        numberField(yEdit, {x + 121, y + 43, 50, 18}),
+        fieldLabel(" Button Width =", {x + half, y + 22, 120, 18}),
+        numberField(widthEdit, {x + half + 121, y + 22, 50, 18}),
+        fieldLabel(" Button Height =", {x + half, y + 43, 120, 18}),
+        numberField(heightEdit, {x + half + 121, y + 43, 50, 18}),
         {"BUTTON",
          "Select Button Size and Position in Preview Mode",
          WS_TABSTOP,

@@ -27,6 +27,22 @@ enum ControlFieldControl : int {
     previewModeButton = 95,
 };
 
+constexpr DWORD descriptionEditStyle = ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP;
+
+// A label and a number edit of the position and size groups.
+inline ControlDescription fieldLabel(const char* text, const LayoutBox& box) {
+    return {"STATIC", text, SS_LEFT, box, 0, ControlFont::control};
+}
+inline ControlDescription numberField(int id, const LayoutBox& box) {
+    return {"EDIT",
+            "",
+            ES_NUMBER | ES_CENTER | ES_AUTOHSCROLL | WS_TABSTOP,
+            box,
+            id,
+            ControlFont::control,
+            WS_EX_CLIENTEDGE};
+}
+
 // The font picker on a control's font and text colour; both change only when confirmed.
 template <class Record> bool chooseControlFont(HWND owner, Record& copy) {
     static_assert(sizeof(LOGFONTA) == sizeof(LogFont), "a stored font is a LOGFONTA");

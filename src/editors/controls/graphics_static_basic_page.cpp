@@ -17,14 +17,10 @@ class GraphicsStaticBasicPage : public StaticPage {
         : StaticPage(frame, "ZIM Simple Graphics Static Control - Basic Parameters") {}
 
   private:
-    LayoutBox previewBox(int width, int) const override { return {10, 32, leftWidth(width), 171}; }
+    LayoutBox previewBox(int width, int) const override { return leftPreviewBox(width); }
 
     std::vector<ControlDescription> ownControls(int width, int) const override {
-        const int rx = rightLeft(width), rw = rightWidth(width);
-        std::vector<ControlDescription> rows = descriptionRows({rx, 28, rw, 72});
-        for (const ControlDescription& row : placeRows({rx, 304, rw, 63}))
-            rows.push_back(row);
-        return rows;
+        return rightColumnFields(width);
     }
 
     void addOptionGroups(OptionGroups& groups, int width, int) override {
@@ -34,8 +30,7 @@ class GraphicsStaticBasicPage : public StaticPage {
                     {types.left + 10, types.top + 17, types.width - 15, 18},
                     19},
                    graphicsTypeRules(copy()));
-        const int rx = rightLeft(width), rw = rightWidth(width);
-        addWindowStyleGroups(groups, {rx, 102, rw, 112}, {rx, 216, rw, 86}, 20);
+        addRightColumnStyleGroups(groups, width);
     }
 
     void loadOwnControls() override { loadFields(); }

@@ -26,14 +26,10 @@ class ImageStaticBasicPage : public StaticPage {
     }
 
   private:
-    LayoutBox previewBox(int width, int) const override { return {10, 32, leftWidth(width), 171}; }
+    LayoutBox previewBox(int width, int) const override { return leftPreviewBox(width); }
 
     std::vector<ControlDescription> ownControls(int width, int) const override {
-        const int rx = rightLeft(width), rw = rightWidth(width);
-        std::vector<ControlDescription> rows = descriptionRows({rx, 28, rw, 72});
-        for (const ControlDescription& row : placeRows({rx, 304, rw, 63}))
-            rows.push_back(row);
-        return rows;
+        return rightColumnFields(width);
     }
 
     void addOptionGroups(OptionGroups& groups, int width, int) override {
@@ -47,8 +43,7 @@ class ImageStaticBasicPage : public StaticPage {
                     {styles.left + 10, styles.top + 18, styles.width - 15, 18},
                     21},
                    staticStyleRules(copy(), saved(), {170, 171, 172, 173, 154, 156}));
-        const int rx = rightLeft(width), rw = rightWidth(width);
-        addWindowStyleGroups(groups, {rx, 102, rw, 112}, {rx, 216, rw, 86}, 20);
+        addRightColumnStyleGroups(groups, width);
     }
 
     void loadOwnControls() override { loadFields(); }

@@ -13,21 +13,6 @@
 
 namespace zim {
 
-namespace {
-
-constexpr DWORD numberEdit = ES_NUMBER | ES_CENTER | ES_AUTOHSCROLL | WS_TABSTOP;
-constexpr DWORD descriptionStyle = ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP;
-
-ControlDescription label(const char* text, const LayoutBox& box) {
-    return {"STATIC", text, SS_LEFT, box, 0, ControlFont::control};
-}
-
-ControlDescription edit(int id, const LayoutBox& box) {
-    return {"EDIT", "", numberEdit, box, id, ControlFont::control, WS_EX_CLIENTEDGE};
-}
-
-} // namespace
-
 StaticPage::StaticPage(ParametersFrame& frame, const char* title)
     : ControlFieldsPage(title,
                         std::make_unique<StaticPagePreview>(frame.session().staticCopy(),
@@ -44,7 +29,7 @@ std::vector<ControlDescription> StaticPage::descriptionRows(const LayoutBox& gro
     return {{"BUTTON", " Static Control Description ( max 250 chars ) : ", BS_GROUPBOX, group},
             {"EDIT",
              "",
-             descriptionStyle,
+             descriptionEditStyle,
              {group.left + 10, group.top + 20, group.width - 20, group.height - 28},
              descriptionEdit,
              ControlFont::control,
@@ -57,20 +42,33 @@ std::vector<ControlDescription> StaticPage::placeRows(const LayoutBox& group) {
     const int labelWidth = half - 60;
     return {
         {"BUTTON", " Static Control Size and Position : ", BS_GROUPBOX, group},
-        label(" X_Left Value =", {x + 8, y + 20, labelWidth, 18}),
-        edit(xEdit, {x + 8 + labelWidth, y + 20, 45, 18}),
-        label(" Y_Top Value =", {x + 8, y + 41, labelWidth, 18}),
-        edit(yEdit, {x + 8 + labelWidth, y + 41, 45, 18}),
-        label(" Control Width =", {x + half, y + 20, labelWidth, 18}),
-        edit(widthEdit, {x + half + labelWidth, y + 20, 45, 18}),
-        label(" Control Height =", {x + half, y + 41, labelWidth, 18}),
-        edit(heightEdit, {x + half + labelWidth, y + 41, 45, 18}),
+        fieldLabel(" X_Left Value =", {x + 8, y + 20, labelWidth, 18}),
+        numberField(xEdit, {x + 8 + labelWidth, y + 20, 45, 18}),
+        fieldLabel(" Y_Top Value =", {x + 8, y + 41, labelWidth, 18}),
+        numberField(yEdit, {x + 8 + labelWidth, y + 41, 45, 18}),
+        fieldLabel(" Control Width =", {x + half, y + 20, labelWidth, 18}),
+        numberField(widthEdit, {x + half + labelWidth, y + 20, 45, 18}),
+        fieldLabel(" Control Height =", {x + half, y + 41, labelWidth, 18}),
+        numberField(heightEdit, {x + half + labelWidth, y + 41, 45, 18}),
         {"BUTTON",
          "Select Static Control Size/Position in Preview Mode",
          WS_TABSTOP,
          {x, group.bottom() + 4, group.width, 25},
          previewModeButton},
     };
+}
+
+std::vector<ControlDescription> StaticPage::rightColumnFields(int width) {
+    const int rx = rightLeft(width), rw = rightWidth(width);
+    std::vector<ControlDescription> rows = descriptionRows({rx, 28, rw, 72});
+    for (const ControlDescription& row : placeRows({rx, 304, rw, 63}))
+        rows.push_back(row);
+    return rows;
+}
+
+void StaticPage::addRightColumnStyleGroups(OptionGroups& groups, int width) {
+    const int rx = rightLeft(width), rw = rightWidth(width);
+    addWindowStyleGroups(groups, {rx, 102, rw, 112}, {rx, 216, rw, 86}, 20);
 }
 
 void StaticPage::addWindowStyleGroups(OptionGroups& groups, const LayoutBox& windowBox,

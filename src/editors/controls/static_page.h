@@ -34,6 +34,13 @@ class StaticPage : public ControlFieldsPage<StaticControl> {
     // The group " Static Control Size and Position : " with the four edits and their labels; the
     // preview-mode button below it.
     static std::vector<ControlDescription> placeRows(const LayoutBox& group);
+    // The layout the simple-graphics and image statics' basic pages share: the preview at the
+    // top of the left column; down the right column the description, the window and extended
+    // style groups, position and size.
+    static LayoutBox leftPreviewBox(int width) { return {10, 32, leftWidth(width), 171}; }
+    static std::vector<ControlDescription> rightColumnFields(int width);
+    void addRightColumnStyleGroups(OptionGroups& groups, int width);
+
     // The window style options (113, 114, 115, 118) and the extended ones (119 to 121), each
     // group in its box, options `step` apart.
     void addWindowStyleGroups(OptionGroups& groups, const LayoutBox& windowBox,

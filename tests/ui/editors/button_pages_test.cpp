@@ -26,18 +26,6 @@ constexpr int previewButton = 191;
 
 class ButtonPagesTest : public test::EditorTest {
   protected:
-    static HWND page() { return ParametersFrame::current()->editor()->tabPage(); }
-    static HWND item(int id) { return GetDlgItem(page(), id); }
-    static void clickItem(int id) { test::click(item(id)); }
-    static bool itemChecked(int id) {
-        return SendMessageA(item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    }
-    // As typed: a multi-line edit reports no change of text set with WM_SETTEXT.
-    static void type(int id, const char* text) {
-        SendMessageA(item(id), EM_SETSEL, 0, -1);
-        SendMessageA(item(id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
-    }
-    static void showTab(int position) { SendMessageA(control(43), TCM_SETCURFOCUS, position, 0); }
     static DWORD previewStyle() { return GetWindowLongA(item(previewButton), GWL_STYLE); }
     static bool savedIs(const ButtonControl& record) {
         return std::memcmp(&button(1, 1), &record, sizeof record) == 0;
@@ -93,10 +81,10 @@ TEST_F(ButtonPagesTest, ClassicButtonIsEditedInItsWorkingCopyUntilSaved) {
     EXPECT_FALSE(IsWindowEnabled(item(125)));
 
     showTab(0);
-    type(96, "Begin");
-    type(97, "Starts the run");
-    type(98, "0");
-    type(100, "");
+    typeAsUser(96, "Begin");
+    typeAsUser(97, "Starts the run");
+    typeAsUser(98, "0");
+    typeAsUser(100, "");
     clickItem(91);
     clickItem(86);
     EXPECT_EQ(previewStyle() & BS_TYPEMASK, static_cast<DWORD>(BS_AUTO3STATE));
@@ -148,7 +136,7 @@ TEST_F(ButtonPagesTest, ClassicButtonIsEditedInItsWorkingCopyUntilSaved) {
 
     // Restore gives the saved record back.
     press(15);
-    type(96, "Stop");
+    typeAsUser(96, "Stop");
     press(16);
     EXPECT_EQ(test::windowText(item(96)), "Begin");
     EXPECT_EQ(shown(button(1, 1).text), "Begin");

@@ -41,6 +41,20 @@ class EditorTest : public ShellTest {
         return SendMessageA(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
 
+    // The shown tab page and its controls.
+    static HWND page() { return ParametersFrame::current()->editor()->tabPage(); }
+    static HWND item(int id) { return GetDlgItem(page(), id); }
+    static void clickItem(int id) { click(item(id)); }
+    static bool itemChecked(int id) {
+        return SendMessageA(item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    // As typed: a multi-line edit reports no change of text set with WM_SETTEXT.
+    static void typeAsUser(int id, const char* text) {
+        SendMessageA(item(id), EM_SETSEL, 0, -1);
+        SendMessageA(item(id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+    }
+    static void showTab(int position) { SendMessageA(control(43), TCM_SETCURFOCUS, position, 0); }
+
     // The command buttons as (Edit, Restore, Save) enabled.
     static std::vector<bool> commandButtons() { return {enabled(15), enabled(16), enabled(17)}; }
     static std::vector<bool> viewState() { return {true, false, false}; }

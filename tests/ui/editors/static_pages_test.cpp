@@ -20,19 +20,7 @@ namespace fs = std::filesystem;
 
 class StaticPagesTest : public test::EditorTest {
   protected:
-    static HWND page() { return ParametersFrame::current()->editor()->tabPage(); }
-    static HWND item(int id) { return GetDlgItem(page(), id); }
     static HWND previewStatic() { return GetDlgItem(item(196), 197); }
-    static void clickItem(int id) { test::click(item(id)); }
-    static bool itemChecked(int id) {
-        return SendMessageA(item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    }
-    // As typed: a multi-line edit reports no change of text set with WM_SETTEXT.
-    static void type(int id, const char* text) {
-        SendMessageA(item(id), EM_SETSEL, 0, -1);
-        SendMessageA(item(id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
-    }
-    static void showTab(int position) { SendMessageA(control(43), TCM_SETCURFOCUS, position, 0); }
     static DWORD previewStyle() { return GetWindowLongA(previewStatic(), GWL_STYLE); }
     static bool savedIs(const StaticControl& record) {
         return std::memcmp(&staticControl(1, 1), &record, sizeof record) == 0;
@@ -63,14 +51,14 @@ TEST_F(StaticPagesTest, TextStaticIsEditedInItsWorkingCopyUntilSaved) {
     const StaticControl saved = staticControl(1, 1);
     press(15);
 
-    type(96, "Hello");
+    typeAsUser(96, "Hello");
     EXPECT_EQ(test::windowText(previewStatic()), "Hello");
-    type(100, "0");
-    type(101, "x");
+    typeAsUser(100, "0");
+    typeAsUser(101, "x");
     EXPECT_EQ(staticWorkCopy.width, 30);
     EXPECT_EQ(staticWorkCopy.height, 10);
-    type(100, "120");
-    type(101, "40");
+    typeAsUser(100, "120");
+    typeAsUser(101, "40");
 
     // The colour controls follow the scheme; a custom background is a plain colour.
     EXPECT_FALSE(IsWindowEnabled(item(144)) || IsWindowEnabled(item(147)));
@@ -114,7 +102,7 @@ TEST_F(StaticPagesTest, TextStaticIsEditedInItsWorkingCopyUntilSaved) {
 
     // Restore gives the saved record back.
     press(15);
-    type(96, "Bye");
+    typeAsUser(96, "Bye");
     press(16);
     EXPECT_EQ(test::windowText(item(96)), "Hello");
 }

@@ -26,7 +26,6 @@ class WindowControlsPageTest : public test::EditorTest {
              {"BUTTON_BITMAP.bmp", "BUTTON_ICON.ico", "STATIC_BITMAP.bmp", "STATIC_ICON.ico"})
             write(programDirectory / "Templates" / name, "template");
     }
-    static HWND page() { return ParametersFrame::current()->editor()->tabPage(); }
     static HWND on(int id) { return GetDlgItem(page(), id); }
     static void pressOn(int id) { test::click(on(id)); }
     static LRESULT selectedItem(int list) { return SendMessageA(on(list), LB_GETCURSEL, 0, 0); }

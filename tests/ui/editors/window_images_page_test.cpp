@@ -29,7 +29,6 @@ class WindowImagesPageTest : public test::EditorTest {
         buildStructureTree(tree_, 300100);
         SendMessageA(control(43), TCM_SETCURFOCUS, 3, 0);
     }
-    static HWND page() { return ParametersFrame::current()->editor()->tabPage(); }
     static HWND on(int id) { return GetDlgItem(page(), id); }
     static void pressOn(int id) { test::click(on(id)); }
     static LRESULT selectedItem() { return SendMessageA(on(33), LB_GETCURSEL, 0, 0); }

@@ -19,7 +19,6 @@ namespace {
 
 class WindowPagesTest : public test::EditorTest {
   protected:
-    static HWND page() { return ParametersFrame::current()->editor()->tabPage(); }
     static HWND on(int id) { return GetDlgItem(page(), id); }
     static void pressOn(int id) { test::click(on(id)); }
     static void type(int id, const char* text) { SetWindowTextA(on(id), text); }
@@ -30,7 +29,6 @@ class WindowPagesTest : public test::EditorTest {
         buildStructureTree(tree_, code);
     }
     // TCM_SETCURFOCUS selects the tab and notifies the frame as a click on it does.
-    static void showTab(int position) { SendMessageA(control(43), TCM_SETCURFOCUS, position, 0); }
     // A menu item chosen: its command reaches the page that opened the menu.
     static void menuCommand(int id) { SendMessageA(page(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     // Chooses `item` in a selection dialog's list (33) and accepts with 25.
