@@ -117,30 +117,15 @@ TEST_F(EditorsKindSelector, StaticKindsStartFromTheirOwnStyleSet) {
     EXPECT_EQ(std::memcmp(&copy, &before, sizeof copy), 0);
 }
 
-TEST(EditorsKindRadios, ChecksFollowTheKindAndOwnerDrawnRadiosStayDisabled) {
-    const struct Case {
-        int32_t kind;
-        bool buttonChecks[4];
-        bool staticChecks[4];
-    } cases[] = {
-        {0, {true, false, false, false}, {true, false, false, false}},
-        {1, {false, true, false, false}, {false, true, false, false}},
-        {2, {false, true, false, false}, {false, false, true, false}},
-        {3, {false, true, false, false}, {false, false, false, false}},
-    };
-    for (const Case& c : cases) {
-        const auto buttons = buttonKindRadios(c.kind);
-        const auto statics = staticKindRadios(c.kind);
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(buttons[i].checked, c.buttonChecks[i]) << "kind " << c.kind << " radio " << i;
-            EXPECT_EQ(statics[i].checked, c.staticChecks[i]) << "kind " << c.kind << " radio " << i;
-            EXPECT_EQ(buttons[i].enabled, i < 2);
-            EXPECT_EQ(statics[i].enabled, i < 3);
-        }
-    }
-    // The ids are those the frame's routing expects.
-    EXPECT_EQ(buttonKindRadios(0)[1].id, 126);
-    EXPECT_EQ(staticKindRadios(0)[3].id, 141);
+TEST(EditorsKindRadios, OwnerDrawnKindsCheckTheirOwnRadioOrNone) {
+    // A button of kind 2 or 3 shows as an image button; a static of kind 3 checks nothing.
+    EXPECT_TRUE(buttonKindRadios(2)[1].checked);
+    EXPECT_TRUE(buttonKindRadios(3)[1].checked);
+    EXPECT_TRUE(staticKindRadios(2)[2].checked);
+    for (const auto& radio : staticKindRadios(3))
+        EXPECT_FALSE(radio.checked) << radio.id;
+    EXPECT_FALSE(buttonKindRadios(0)[2].enabled);
+    EXPECT_FALSE(staticKindRadios(0)[3].enabled);
 }
 
 } // namespace
