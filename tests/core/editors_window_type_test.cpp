@@ -31,6 +31,24 @@ class WindowSnapshot {
     std::unique_ptr<AppWindow> copy_;
 };
 
+// An image's drawing: fill, frame mode, placement, image size, rectangle and file.
+std::string drawingRow(const BackgroundImage& image) {
+    return std::to_string(image.imageFill) + " " + std::to_string(image.frameMode) + " " +
+           std::to_string(image.placement) + " " + std::to_string(image.useImageSize) + " " +
+           std::to_string(image.rectWidth) + "x" + std::to_string(image.rectHeight) + " " +
+           trimmed(image.fileName);
+}
+
+// A window's type and size: kind, animation and time, size mode and size, placement mode,
+// corner and grid cell.
+std::string typeRow(const AppWindow& w) {
+    return std::to_string(w.kind) + " " + std::to_string(w.animate) + "/" +
+           std::to_string(w.appearanceTime) + " " + std::to_string(w.sizeMode) + " " +
+           std::to_string(w.width) + "x" + std::to_string(w.height) + " " +
+           std::to_string(w.placementMode) + " " + std::to_string(w.x) + "," + std::to_string(w.y) +
+           " " + std::to_string(w.placement);
+}
+
 class WindowTypeRules : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -84,13 +102,7 @@ TEST_F(WindowTypeRules, ShowingOrSavingAWindowInImageSizeResetsNothingUntilTheMo
     EXPECT_TRUE(chosen.previewChanged);
     EXPECT_TRUE(withImage.unchanged()) << "only Save writes";
     ASSERT_TRUE(page.save().saved());
-    EXPECT_EQ(first.imageFill, 3);
-    EXPECT_EQ(first.frameMode, 0);
-    EXPECT_EQ(first.placement, 0);
-    EXPECT_EQ(first.useImageSize, 1);
-    EXPECT_EQ(first.rectWidth, 150);
-    EXPECT_EQ(first.rectHeight, 100);
-    EXPECT_EQ(trimmed(first.fileName), "Wnd_001_01");
+    EXPECT_EQ(drawingRow(first), "3 0 0 1 150x100 Wnd_001_01");
     EXPECT_EQ(project().windows[0].imageCount, 1);
     EXPECT_EQ(folder.content("Wnd_001_01.bmp"), "own image");
 }
@@ -126,12 +138,8 @@ TEST_F(WindowTypeRules, TheTemplateImageIsProvisionalUntilSavedInImageSize) {
     const AppWindow& w = project().windows[1];
     EXPECT_EQ(w.sizeMode, 1);
     ASSERT_EQ(w.imageCount, 1);
-    EXPECT_EQ(trimmed(w.images[0].fileName), "Wnd_002_01");
+    EXPECT_EQ(drawingRow(w.images[0]), "3 0 0 1 150x100 Wnd_002_01");
     EXPECT_EQ(w.images[0].windowNumber, 2);
-    EXPECT_EQ(w.images[0].placement, 0);
-    EXPECT_EQ(w.images[0].useImageSize, 1);
-    EXPECT_EQ(w.images[0].rectWidth, 150);
-    EXPECT_EQ(w.images[0].imageFill, 3);
     // The copy is the window's image now: nothing takes it away again.
     page.press(manualSettingsRadio);
     EXPECT_TRUE(page.discard().empty());
@@ -279,16 +287,8 @@ TEST_F(WindowTypeRules, SaveWritesWhatTheChoicesUseAndWindowOneSetsTheApplicatio
     WindowTypeSave result = page.save();
     ASSERT_TRUE(result.saved());
     const AppWindow& w = project().windows[0];
-    EXPECT_EQ(w.kind, 1);
-    EXPECT_EQ(w.animate, 1);
-    EXPECT_EQ(w.appearanceTime, 750);
-    EXPECT_EQ(w.sizeMode, 2);
-    EXPECT_EQ(w.width, 640);
-    EXPECT_EQ(w.height, 480);
-    EXPECT_EQ(w.placementMode, 1);
-    EXPECT_EQ(w.x, 12);
-    EXPECT_EQ(w.y, 34);
-    EXPECT_EQ(w.placement, 4) << "the grid cell is kept for a later predefined placement";
+    // The grid cell is kept for a later predefined placement.
+    EXPECT_EQ(typeRow(w), "1 1/750 2 640x480 1 12,34 4");
     EXPECT_EQ(trimmed(w.title), std::string(119, 'T') + "X");
     EXPECT_EQ(project().program.applicationType, 1);
     EXPECT_EQ(result.treeCode, 400100);
@@ -302,11 +302,8 @@ TEST_F(WindowTypeRules, SaveWritesWhatTheChoicesUseAndWindowOneSetsTheApplicatio
     page.press(manualSettingsRadio);
     result = page.save();
     ASSERT_TRUE(result.saved());
-    EXPECT_EQ(w.animate, 0);
-    EXPECT_EQ(w.appearanceTime, 750) << "the time is stored only while animated";
-    EXPECT_EQ(w.width, 0);
-    EXPECT_EQ(w.placement, 8);
-    EXPECT_EQ(w.x, 12);
+    // The time is stored only while animated, the corner only at the corner.
+    EXPECT_EQ(typeRow(w), "0 0/750 0 0x0 0 12,34 8");
     EXPECT_EQ(project().program.applicationType, 0);
     EXPECT_EQ(result.treeCode, 300100);
 
@@ -361,12 +358,7 @@ TEST_F(WindowTypeRules, TheChosenRectangleGivesTheCornerAndTheOuterSize) {
     EXPECT_EQ(page.texts().clientWidth, "300");
     ASSERT_TRUE(page.save().saved());
     const AppWindow& w = project().windows[0];
-    EXPECT_EQ(w.x, 100);
-    EXPECT_EQ(w.y, 200);
-    EXPECT_EQ(w.width, 300);
-    EXPECT_EQ(w.height, 200);
-    EXPECT_EQ(w.sizeMode, 0);
-    EXPECT_EQ(w.placementMode, 1);
+    EXPECT_EQ(typeRow(w), "0 1/500 0 300x200 1 100,200 4");
 }
 
 } // namespace
