@@ -132,33 +132,6 @@ TEST_F(EditorsButtonStyles, CheckBoxOnlyOptionsAreRefusedOnPushButtonsAndGroupBo
     }
 }
 
-TEST_F(EditorsButtonStyles, TogglesFlipTheirBitInTheirOwnStyleWord) {
-    // One option of each style word, the first and last of the options.
-    const struct Case {
-        int option;
-        uint32_t button, window, extended;
-    } cases[] = {
-        {109, 0x8000, 0, 0},
-        {118, 0, 0x10000000, 0},
-        {121, 0, 0, 0x1},
-    };
-    auto words = [this] {
-        return std::vector<uint32_t>{styleWord(copy.buttonStyles, buttonStyleList),
-                                     styleWord(copy.windowStyles, windowStyleList),
-                                     styleWord(copy.extendedStyles, extendedStyleList)};
-    };
-    for (const Case& c : cases) {
-        const std::vector<uint32_t> before = words();
-        const bool wasChecked = buttonOptionChecked(copy, c.option);
-        EXPECT_EQ(pressButtonOption(copy, c.option), std::nullopt);
-        const std::vector<uint32_t> after = words();
-        EXPECT_EQ(before[0] ^ after[0], c.button) << c.option;
-        EXPECT_EQ(before[1] ^ after[1], c.window) << c.option;
-        EXPECT_EQ(before[2] ^ after[2], c.extended) << c.option;
-        EXPECT_NE(buttonOptionChecked(copy, c.option), wasChecked) << c.option;
-    }
-}
-
 TEST_F(EditorsButtonStyles, ImageButtonsOfferNoWrapping) {
     copy.kind = 1;
     const ButtonControl before = copy;

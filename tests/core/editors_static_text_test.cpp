@@ -93,9 +93,6 @@ TEST(EditorsStaticText, ColourButtonsAskInOrderAndStoreWhatWasChosen) {
         std::string log, result;
     } cases[] = {
         {textButton, 1, "colour from 128; ", "background 2/5, text 3368601"},
-        {textButton, 0,
-         "colour from 128; Operation was canceled... | New text color selection... | 16; ",
-         unchanged},
         {2001, 7, systemList, "background 2/7, text 128"},
         {2001, 0, systemList + backgroundCancel, unchanged},
         {2001, 20, systemList + backgroundCancel, unchanged}, // no such entry
