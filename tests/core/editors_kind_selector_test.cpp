@@ -47,11 +47,9 @@ TEST_F(EditorsKindSelector, ButtonKindsSetTheImageTypeOfTheWorkingCopy) {
         {"classic to image button", 0, 0, 0, 0, 0, 0, 126, true, 1, 1, 0},
         {"stray icon flag of a classic", 0, 0, 1, 0, 0, 1, 126, true, 1, 1, 0},
         {"saved icon button keeps its type", 0, 0, 0, 1, 0, 1, 126, true, 1, 0, 1},
-        {"saved bitmap button keeps its type", 0, 0, 0, 1, 1, 0, 126, true, 1, 1, 0},
         {"image button to classic", 1, 1, 0, 1, 1, 0, 80, true, 0, 0, 0},
         {"kind 2 may become an image button", 2, 0, 0, 2, 0, 0, 126, true, 1, 1, 0},
         {"current kind", 1, 0, 1, 0, 0, 0, 126, false, 1, 0, 1},
-        {"current classic", 0, 1, 1, 0, 1, 1, 80, false, 0, 1, 1},
         {"drawn by ZIM cannot be chosen", 0, 0, 0, 0, 0, 0, 127, false, 0, 0, 0},
     };
     for (const Case& c : cases) {

@@ -84,7 +84,6 @@ TEST(ListImages, TheTenthImageIsAddedAndTheEleventhRefused) {
     const std::optional<PageMessage> refusal = imageAddRefusal(p, 1);
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->text, "Maximal number of background images was achieved...");
-    EXPECT_EQ(refusal->caption, "New image selection...");
     EXPECT_EQ(planAddImage(p, folder.folders(), 1, folder.root() / "chosen.bmp").run().status,
               ListStatus::refused);
     EXPECT_EQ(p.windows[0].imageCount, 10);

@@ -85,8 +85,6 @@ TEST_F(WindowClassRules, SaveNeverDeletesThroughALinkOrOutsideTheProjectFolder) 
 
     const std::optional<PageMessage> message = pageOf().save();
     ASSERT_TRUE(message);
-    EXPECT_EQ(message->caption, "Saving...");
-    EXPECT_EQ(message->flags, box::ok | box::iconHand);
     EXPECT_NE(message->text.find("\"Wnd_001.cur\" is a link"), std::string::npos) << message->text;
     EXPECT_NE(message->text.find("\"../escape.ico\""), std::string::npos) << message->text;
     EXPECT_TRUE(fs::is_symlink(folder.project() / "Wnd_001.cur"));
