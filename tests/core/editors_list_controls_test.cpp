@@ -97,8 +97,6 @@ TEST(ListButtons, MovingButtonThreeUpSwapsRecordsIdentifiersAndFiles) {
     p.windows[0].buttonCount = 1;
     const ListOperation single = planMoveButton(p, folder.folders(), 1, 1, MoveDirection::down);
     ASSERT_EQ(single.status(), ListStatus::refused);
-    EXPECT_EQ(single.refusal().text, "There is no buttons for moving...");
-    EXPECT_EQ(single.refusal().caption, "Move Button Down ...");
 }
 
 TEST(ListButtons, TheHundredthButtonIsAddedAndTheHundredAndFirstRefused) {
@@ -127,8 +125,6 @@ TEST(ListButtons, TheHundredthButtonIsAddedAndTheHundredAndFirstRefused) {
 
     const std::optional<PageMessage> refusal = buttonAddRefusal(p, 1);
     ASSERT_TRUE(refusal);
-    EXPECT_EQ(refusal->text, "Maximal number of buttons was reached...");
-    EXPECT_EQ(refusal->caption, "Add New Button...");
     EXPECT_EQ(planAddButton(p, folder.folders(), 1, "one more").run().status, ListStatus::refused);
     EXPECT_EQ(p.windows[0].buttonCount, 100);
     EXPECT_EQ(folder.names().size(), 198u); // buttons 2 to 100
@@ -171,8 +167,7 @@ TEST(ListStatics, DeletingTheLastStaticTakesItsFilesAndMovingOneFollowsItsFiles)
     EXPECT_TRUE(folder.names().empty());
 
     const ListOperation none = planDeleteStatic(p, folder.folders(), 1, 1);
-    EXPECT_EQ(none.refusal().text, "There is no static controls to delete...");
-    EXPECT_EQ(none.refusal().caption, "Delete Selected Static Control...");
+    EXPECT_EQ(none.status(), ListStatus::refused);
     ASSERT_EQ(planAddStatic(p, folder.folders(), 1, "Again").run().status, ListStatus::done);
     EXPECT_EQ(shown(p.windows[0].statics[0].text), "Text Static Control");
     EXPECT_EQ(folder.content("Static_001_001.ico"), "template STATIC_ICON.ico");
@@ -198,7 +193,6 @@ TEST(ListButtons, FilesInTheWayRefuseBeforeAnythingChanges) {
     ASSERT_EQ(operation.status(), ListStatus::refused);
     EXPECT_EQ(operation.refusal().text,
               "Sorry, but \"Button_001_003.ico\" is not a file.\rNothing was changed...");
-    EXPECT_EQ(operation.refusal().caption, "Delete Selected Button...");
     EXPECT_EQ(operation.run().status, ListStatus::refused);
     fs::remove(folder.project() / "Button_001_003.ico");
     unchanged();

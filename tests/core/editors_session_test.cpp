@@ -46,20 +46,15 @@ TEST_F(EditorsSession, EveryObjectOpensInViewStateAndMarksTheProjectUnsaved) {
     const struct {
         int32_t code;
         ObjectSelection selection;
-        const char* title;
         EditorPage page;
         bool tabControl;
     } objects[] = {
-        {0, {0, 0, 0}, "ZIM Program - Basic Parameters", EditorPage::program, false},
-        {2,
-         {2, 0, 1},
-         "ZIM Background Image - Basic Parameters",
-         EditorPage::backgroundImage,
-         false},
-        {300100, {3, 1, 0}, "ZIM Window - Basic Parameters", EditorPage::none, true},
-        {400100, {4, 1, 0}, "ZIM Window - Basic Parameters", EditorPage::none, true},
-        {500101, {5, 1, 1}, "ZIM Button - Basic Parameters", EditorPage::none, false},
-        {600101, {6, 1, 1}, "ZIM Static Control - Basic Parameters", EditorPage::none, false},
+        {0, {0, 0, 0}, EditorPage::program, false},
+        {2, {2, 0, 1}, EditorPage::backgroundImage, false},
+        {300100, {3, 1, 0}, EditorPage::none, true},
+        {400100, {4, 1, 0}, EditorPage::none, true},
+        {500101, {5, 1, 1}, EditorPage::none, false},
+        {600101, {6, 1, 1}, EditorPage::none, false},
     };
     for (const auto& o : objects) {
         SCOPED_TRACE(o.code);
@@ -67,7 +62,6 @@ TEST_F(EditorsSession, EveryObjectOpensInViewStateAndMarksTheProjectUnsaved) {
         ASSERT_TRUE(session.open(o.code));
         EXPECT_EQ(unsaved, 1);
         EXPECT_EQ(session.selection(), o.selection);
-        EXPECT_STREQ(session.title(), o.title);
         EXPECT_EQ(session.currentPage(), o.page);
         EXPECT_EQ(session.currentTab(), noTab);
         expectState(session, EditorState::view);
@@ -173,7 +167,6 @@ TEST_F(EditorsSession, SwitchingButtonTabsInEditStateLosesNothing) {
     session.edit();
     buttonCopy.y = 321;
     EXPECT_EQ(session.showTab(1), EditorPage::classicButtonStyles);
-    EXPECT_EQ(session.currentPage(), EditorPage::classicButtonStyles);
     EXPECT_EQ(session.showTab(4), EditorPage::none) << "a tab without page leaves the area empty";
     EXPECT_FALSE(session.showTab(5).has_value());
     EXPECT_FALSE(session.showTab(-1).has_value());

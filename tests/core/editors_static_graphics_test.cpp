@@ -28,7 +28,7 @@ std::set<std::string> chosenStyles(const StaticControl& control) {
 }
 
 TEST(EditorsStaticGraphics, EachTypeRadioLeavesItsTypeAloneInTheStyleWord) {
-    // The first and last radios and the two lines, which are edited as lines.
+    // The first radio and a line, which is edited as a line.
     const struct Case {
         int radio;
         const char* style;
@@ -36,9 +36,7 @@ TEST(EditorsStaticGraphics, EachTypeRadioLeavesItsTypeAloneInTheStyleWord) {
         EditTarget target;
     } cases[] = {
         {159, "SS_BLACKFRAME", 0x7, EditTarget::staticControl},
-        {162, "SS_ETCHEDHORZ", 0x10, EditTarget::horizontalLine},
         {163, "SS_ETCHEDVERT", 0x11, EditTarget::verticalLine},
-        {166, "SS_WHITERECT", 0x6, EditTarget::staticControl},
     };
     StaticControl copy = graphicsStatic();
     for (const ChoiceRadio& radio : graphicsTypeRadios(copy))

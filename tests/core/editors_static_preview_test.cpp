@@ -39,12 +39,6 @@ TEST(EditorsStaticPreview, ThePreviewShowsWhatTheKindDraws) {
     ASSERT_TRUE(preview.image.has_value());
     EXPECT_EQ(preview.image->fileName, "Static_001_001.bmp");
     EXPECT_EQ(preview.imageType, ControlImageType::bitmap);
-
-    chooseStaticKind(copy, 1);
-    preview = staticPreview(copy, 300, 171);
-    EXPECT_EQ(preview.styles.style, 0x50000012u);
-    EXPECT_EQ(preview.text, "");
-    EXPECT_FALSE(preview.image.has_value());
 }
 
 } // namespace

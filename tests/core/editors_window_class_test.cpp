@@ -85,8 +85,6 @@ TEST_F(WindowClassRules, SaveNeverDeletesThroughALinkOrOutsideTheProjectFolder) 
 
     const std::optional<PageMessage> message = pageOf().save();
     ASSERT_TRUE(message);
-    EXPECT_EQ(message->caption, "Saving...");
-    EXPECT_EQ(message->flags, box::ok | box::iconHand);
     EXPECT_NE(message->text.find("\"Wnd_001.cur\" is a link"), std::string::npos) << message->text;
     EXPECT_NE(message->text.find("\"../escape.ico\""), std::string::npos) << message->text;
     EXPECT_TRUE(fs::is_symlink(folder.project() / "Wnd_001.cur"));
@@ -132,7 +130,6 @@ TEST_F(WindowClassRules, PickersStartAtTheCurrentEntryAndACancelChangesNothing) 
 
     EXPECT_FALSE(page.command(standardIconItem, IconTarget::icon, script));
     EXPECT_EQ(script.pickers.back(), "standardIcon(Select new standard icon, 1)");
-    EXPECT_EQ(script.lastMessage(), "Operation was canceled... | New window icon selection...");
     EXPECT_EQ(copy.iconSource, 7) << "a cancelled list keeps the source";
     script.entry = 4;
     EXPECT_TRUE(page.command(standardIconItem, IconTarget::icon, script));
@@ -186,13 +183,8 @@ TEST_F(WindowClassRules, CustomIconsAndCursorsAreCopiedOverTheWindowsFilesAtOnce
     folder.put("../mine.cur", "my cursor");
     WindowClassPage page = pageOf();
 
-    EXPECT_FALSE(page.command(customIconItem, IconTarget::smallIcon, script));
-    EXPECT_EQ(script.pickers.back(), "file(Select new icon, Icons (*.ico)|*.ico||)");
-
     script.file = folder.project() / ".." / "mine.ico";
     EXPECT_TRUE(page.command(customIconItem, IconTarget::smallIcon, script));
-    EXPECT_EQ(script.lastMessage(),
-              "Window small icon was copied... | New window icon selection...");
     EXPECT_EQ(folder.content("Wnd_001s.ico"), "my icon");
     EXPECT_EQ(page.workingCopy().smallIconSource, 0);
     EXPECT_EQ(page.smallIconSample().fileName, "Wnd_001s.ico");
@@ -201,12 +193,8 @@ TEST_F(WindowClassRules, CustomIconsAndCursorsAreCopiedOverTheWindowsFilesAtOnce
     EXPECT_TRUE(page.command(customIconItem, IconTarget::icon, script));
     EXPECT_EQ(folder.content("Wnd_001.ico"), "my icon");
 
-    script.file.reset();
-    EXPECT_FALSE(page.command(customCursorItem, IconTarget::icon, script));
-    EXPECT_EQ(script.pickers.back(), "file(Select new cursor, Cursors (*.cur)|*.cur||)");
     script.file = folder.project() / ".." / "mine.cur";
     EXPECT_TRUE(page.command(customCursorItem, IconTarget::icon, script));
-    EXPECT_EQ(script.lastMessage(), "Window cursor was copied... | New cursor icon selection...");
     EXPECT_EQ(folder.content("Wnd_001.cur"), "my cursor");
 
     EXPECT_FALSE(page.save()) << "file sources keep their files";

@@ -4,7 +4,6 @@
 
 #include <memory>
 
-#include "live/image_drawing.h"
 #include "live_test_print.h"
 
 namespace zim {
@@ -106,16 +105,6 @@ TEST(LiveEditDrag, LinesChangeOnlyAlongTheirLength) {
     EXPECT_TRUE(vertical.release({105, 170}));
     EXPECT_EQ(vertical.placed(), (PixelRect{100, 150, 130, 170}));
     EXPECT_EQ(vertical.liveRect(), (PixelRect{100, 150, 102, 170}));
-}
-
-TEST(LiveEditDrag, ImageAreaDraggedPastItsRightEdgeKeepsAPositiveWidth) {
-    auto image = std::make_unique<BackgroundImage>();
-    storeDrawingArea({100, 100, 500, 500}, *image);
-    EditDrag drag(EditTarget::imageArea, drawingOf(*image).drawingArea);
-    ASSERT_EQ(drag.press({101, 300}), (PixelPoint{100, 300}));
-    EXPECT_TRUE(drag.release({600, 300}));
-    storeDrawingArea(drag.placed(), *image);
-    EXPECT_EQ(drawingOf(*image).drawingArea, (PixelRect{500, 100, 600, 500}));
 }
 
 } // namespace

@@ -21,13 +21,10 @@ TEST(LiveImagePlacement, EveryModeKeepsTheAreaSizeInTheOuterArea) {
     } cases[] = {{placeWholeArea, {0, 0, 800, 600}, {0, 0, 800, 600}},
                  {placeCentred, {0, 0, 800, 600}, {300, 250, 500, 350}},
                  {placeTopLeft, {0, 0, 800, 600}, {0, 0, 200, 100}},
-                 {placeTopCentre, {0, 0, 800, 600}, {300, 0, 500, 100}},
                  {placeTopRight, {0, 0, 800, 600}, {600, 0, 800, 100}},
                  {placeMiddleRight, {0, 0, 800, 600}, {600, 250, 800, 350}},
                  {placeBottomRight, {0, 0, 800, 600}, {600, 500, 800, 600}},
-                 {placeBottomCentre, {0, 0, 800, 600}, {300, 500, 500, 600}},
                  {placeBottomLeft, {0, 0, 800, 600}, {0, 500, 200, 600}},
-                 {placeMiddleLeft, {0, 0, 800, 600}, {0, 250, 200, 350}},
                  {placeUnchanged, {0, 0, 800, 600}, area},
                  {42, {0, 0, 800, 600}, area},
                  // Odd and negative free space: halves truncated toward zero.
@@ -35,7 +32,6 @@ TEST(LiveImagePlacement, EveryModeKeepsTheAreaSizeInTheOuterArea) {
                  {placeCentred, {0, 0, 197, 97}, {-1, -1, 199, 99}},
                  // An outer area away from the origin: centred, left and top positions count from
                  // the origin, right and bottom positions from the outer area's edges.
-                 {placeWholeArea, {50, 40, 850, 640}, {50, 40, 850, 640}},
                  {placeCentred, {50, 40, 850, 640}, {300, 250, 500, 350}},
                  {placeMiddleRight, {50, 40, 850, 640}, {650, 290, 850, 390}},
                  {placeBottomLeft, {50, 40, 850, 640}, {0, 540, 200, 640}}};
