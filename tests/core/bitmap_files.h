@@ -8,7 +8,7 @@
 
 namespace zim::test {
 
-struct BitmapSpec {
+struct BitmapShape {
     int32_t width = 4;
     int32_t height = 3; // negative: top-down
     uint16_t bitsPerPixel = 24;
@@ -37,7 +37,7 @@ inline void putLittleEndian(std::vector<char>& bytes, std::size_t at, uint32_t v
 
 // A whole file: headers, colour table (or the three masks of BI_BITFIELDS), pixel rows padded
 // to four bytes; compressed files hold one end-of-bitmap code.
-inline std::vector<char> bitmapBytes(const BitmapSpec& s) {
+inline std::vector<char> bitmapBytes(const BitmapShape& s) {
     const bool core = s.headerSize == 12;
     const uint32_t tableEntries =
         s.bitsPerPixel <= 8 ? (s.coloursUsed ? s.coloursUsed : 1u << s.bitsPerPixel) : 0;

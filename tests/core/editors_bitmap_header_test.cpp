@@ -12,7 +12,7 @@
 namespace zim {
 namespace {
 
-using test::BitmapSpec;
+using test::BitmapShape;
 namespace bmp = test::bmp;
 
 class BitmapHeaderReading : public ::testing::Test {
@@ -28,7 +28,7 @@ class BitmapHeaderReading : public ::testing::Test {
 TEST_F(BitmapHeaderReading, ReadsEveryBitCountOfBothHeaderKinds) {
     const struct Case {
         const char* name;
-        BitmapSpec spec;
+        BitmapShape shape;
         int32_t height;
         bool topDown;
     } cases[] = {
@@ -44,14 +44,14 @@ TEST_F(BitmapHeaderReading, ReadsEveryBitCountOfBothHeaderKinds) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::vector<char> bytes = test::bitmapBytes(c.spec);
+        const std::vector<char> bytes = test::bitmapBytes(c.shape);
         const BitmapHeaderRead result = read(bytes);
         ASSERT_TRUE(result.ok()) << result.problem;
         EXPECT_EQ(result.problem, "");
-        EXPECT_EQ(result.header->width, c.spec.width);
+        EXPECT_EQ(result.header->width, c.shape.width);
         EXPECT_EQ(result.header->height, c.height);
         EXPECT_EQ(result.header->topDown, c.topDown);
-        EXPECT_EQ(result.header->bitsPerPixel, c.spec.bitsPerPixel);
+        EXPECT_EQ(result.header->bitsPerPixel, c.shape.bitsPerPixel);
         EXPECT_EQ(result.header->fileSize, bytes.size());
     }
 }
@@ -66,11 +66,11 @@ TEST_F(BitmapHeaderReading, RefusesDamagedFilesNamingTheFileAndTheReason) {
     };
     const Damage none;
     const Damage wrongMagic = [](std::vector<char>& b) { b[0] = 'M'; };
-    const BitmapSpec rle{4, 3, 8, 40, 1};
-    const BitmapSpec core{2, 2, 24, 12};
+    const BitmapShape rle{4, 3, 8, 40, 1};
+    const BitmapShape core{2, 2, 24, 12};
     const std::string tooLarge = " pixels is beyond the largest bitmap of 65535 x 65535 pixels";
     const struct Case {
-        BitmapSpec spec;
+        BitmapShape shape;
         Damage damage;
         std::string reason;
     } cases[] = {
@@ -105,7 +105,7 @@ TEST_F(BitmapHeaderReading, RefusesDamagedFilesNamingTheFileAndTheReason) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.reason);
-        std::vector<char> bytes = test::bitmapBytes(c.spec);
+        std::vector<char> bytes = test::bitmapBytes(c.shape);
         if (c.damage)
             c.damage(bytes);
         const BitmapHeaderRead result = read(bytes);
@@ -117,8 +117,8 @@ TEST_F(BitmapHeaderReading, RefusesDamagedFilesNamingTheFileAndTheReason) {
 
 TEST_F(BitmapHeaderReading, EveryShorterFileIsRefused) {
     // Whatever lies past the end of a cut file must never be taken for its header or pixels.
-    for (const BitmapSpec& spec : {BitmapSpec{3, 2, 8}, BitmapSpec{3, 2, 24, 12}}) {
-        const std::vector<char> whole = test::bitmapBytes(spec);
+    for (const BitmapShape& shape : {BitmapShape{3, 2, 8}, BitmapShape{3, 2, 24, 12}}) {
+        const std::vector<char> whole = test::bitmapBytes(shape);
         ASSERT_TRUE(read(whole).ok());
         for (std::size_t size = 0; size < whole.size(); ++size) {
             const BitmapHeaderRead result = read({whole.begin(), whole.begin() + size});
